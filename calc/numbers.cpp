@@ -1,0 +1,176 @@
+#include "calc/numbers.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace calc {
+
+namespace {
+
+bool IsBlank(int c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+
+// A double is decided by its first 768 significant decimal digits; the digits
+// after them can only break a tie, so one non-zero "sticky" digit stands for
+// all of them. That keeps the text handed to from_chars short, whatever the
+// field holds.
+constexpr std::size_t kKeptDigits = 800;
+
+// A typed exponent saturates here: beyond the length of any text, so it still
+// cancels any run of zeros, and far from overflowing a long long.
+constexpr long long kExponentSaturation = 1'000'000'000'000'000;
+
+// The power handed to from_chars: far beyond the range of a double for any
+// count of kept digits.
+constexpr long long kPowerCap = 100'000;
+
+// Walks a text, skipping blanks wherever they stand.
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : text_(text) {}
+
+    // The next character that is not a blank, or -1 at the end.
+    int Peek() {
+        while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+        return pos_ < text_.size() ? static_cast<unsigned char>(text_[pos_]) : -1;
+    }
+    void Take() { ++pos_; }
+
+    // Takes an optional sign; true when it was a minus.
+    bool TakeSign() {
+        const int c = Peek();
+        if (c != '+' && c != '-') return false;
+        Take();
+        return c == '-';
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+double ReadNumber(std::string_view text) {
+    Cursor cursor(text);
+    const bool negative = cursor.TakeSign();
+
+    // The value is digits * 10^scale, digits without leading zeros.
+    std::string digits;
+    long long scale = 0;
+    bool sticky = false;
+    bool seenPoint = false;
+    for (int c = cursor.Peek();; c = cursor.Peek()) {
+        if (IsDigit(c)) {
+            if (c == '0' && digits.empty()) {
+                if (seenPoint) --scale;
+            } else if (digits.size() < kKeptDigits) {
+                digits.push_back(static_cast<char>(c));
+                if (seenPoint) --scale;
+            } else {
+                sticky = sticky || c != '0';
+                if (!seenPoint) ++scale;
+            }
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+        cursor.Take();
+    }
+
+    long long exponent = 0;
+    if (const int c = cursor.Peek(); c == 'e' || c == 'E') {
+        cursor.Take();
+        const bool negativeExponent = cursor.TakeSign();
+        for (int d = cursor.Peek(); IsDigit(d); d = cursor.Peek()) {
+            exponent = std::min(exponent * 10 + (d - '0'), kExponentSaturation);
+            cursor.Take();
+        }
+        if (negativeExponent) exponent = -exponent;
+    }
+
+    if (digits.empty()) return 0.0;
+    if (sticky) {
+        digits.push_back('1');
+        --scale;
+    }
+    const long long power = std::clamp(scale + exponent, -kPowerCap, kPowerCap);
+    digits.push_back('e');
+    digits += std::to_string(power);
+
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        // The magnitude is about 10^(count of digits + power): decide between
+        // overflow and underflow by its sign.
+        const auto count = static_cast<long long>(digits.size());
+        value = count + power > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+double RoundTo(double x, double factor) {
+    const double p = x * factor;
+    const double q = p + 0.5;
+    const double r = std::floor(q);
+    return r / factor;
+}
+
+std::string FormatNumber(double x, std::string_view decimalSeparator) {
+    if (std::isnan(x)) return "NaN";
+    if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
+    if (x == 0) return "0";
+
+    // 15 significant digits, correctly rounded: "d.dddddddddddddde+XX".
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                      std::chars_format::scientific, 14);
+    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+
+    const bool negative = scientific.front() == '-';
+    const std::size_t ePos = scientific.find('e');
+    std::string digits;
+    for (char c : scientific.substr(0, ePos))
+        if (IsDigit(c)) digits.push_back(c);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    int exponent = 0;
+    const std::string_view exponentText = scientific.substr(ePos + 1);
+    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
+                    exponentText.data() + exponentText.size(), exponent);
+
+    std::string text = negative ? "-" : "";
+    if (exponent >= 15 || exponent < -4) {
+        text += digits.front();
+        if (digits.size() > 1) {
+            text += decimalSeparator;
+            text.append(digits, 1);
+        }
+        text += exponent < 0 ? "E-" : "E+";
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10) text += '0';
+        text += std::to_string(magnitude);
+    } else if (exponent >= 0) {
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= whole) {
+            text += digits;
+            text.append(whole - digits.size(), '0');
+        } else {
+            text.append(digits, 0, whole);
+            text += decimalSeparator;
+            text.append(digits, whole);
+        }
+    } else {
+        text += '0';
+        text += decimalSeparator;
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
+    }
+    return text;
+}
+
+}  // namespace calc

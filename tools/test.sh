@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test: the plain build
+# with warnings as errors, the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and each fuzz target for a bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/packages.sh
+ensure_packages "${TEST_PACKAGES[@]}"
+
+FUZZ_SECONDS=${FUZZ_SECONDS:-60}
+
+step() { printf '\n==== %s\n' "$*"; }
+
+step "Build and test (warnings as errors)"
+cmake --preset ci
+cmake --build --preset ci
+ctest --preset ci
+
+step "Build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
+
+step "Fuzzing, ${FUZZ_SECONDS} s a target"
+cmake --preset fuzz
+cmake --build --preset fuzz
+for target in read_number compute_fertiliser; do
+  corpus=$(mktemp -d)
+  cp fuzz/corpus/"$target"/* "$corpus"/
+  ./build/fuzz/fuzz/fuzz_"$target" -max_total_time="$FUZZ_SECONDS" -timeout=5 -rss_limit_mb=2048 \
+    -max_len=100000 -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
+  rm -rf "$corpus"
+done
+
+step "All tests passed"
