@@ -1,0 +1,290 @@
+// The window as the user first meets it: first state, focus and tab order,
+// the option group, where every control stands, and that every caption shows
+// whole with the face actually used.
+#include <QAccessible>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include "FlatFrame.h"
+#include "Fonts.h"
+#include "Layout.h"
+#include "WindowFixture.h"
+
+using testing_ui::ModalWatchdog;
+using testing_ui::WindowFixture;
+
+namespace {
+
+// The name of the window control that holds the focus (or the part of it).
+QString FocusName() {
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"))) return w->objectName();
+    return {};
+}
+
+QStringList WalkFocus(int steps, Qt::Key key) {
+    QStringList seen;
+    for (int i = 0; i < steps; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        seen << FocusName();
+    }
+    return seen;
+}
+
+const QStringList kTabOrder = {"Option1", "Command1", "Combo1", "Text1", "Text2", "Text3", "Text4",
+                               "Text5",   "Text6",    "Text7",  "Text8", "Command2", "Command3", "Command4",
+                               "Command5", "Text9",   "Text10", "Picture1", "Command6"};
+
+}  // namespace
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QCOMPARE(watchdog_.takeUnexpected(), QString()); }
+
+    void starts_with_zeros_three_and_marco_real_focused() {
+        WindowFixture f;
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("Cálculo de Rurorovirora en Nogal Zezodadu Versión 3.1"));
+        QVERIFY(!f.window->windowIcon().isNull());
+        QVERIFY(f.window->isWindow() && !f.window->inherits("QDialog"));
+        for (int i = 1; i <= 10; ++i) QCOMPARE(f.text(i)->text(), QStringLiteral("0"));
+        QCOMPARE(f.combo()->currentText(), QStringLiteral("3"));
+        QCOMPARE(f.combo()->currentIndex(), -1);
+        QCOMPARE(f.combo()->count(), 17);
+        QCOMPARE(f.combo()->itemText(0), QStringLiteral("3"));
+        QCOMPARE(f.combo()->itemText(16), QStringLiteral("19"));
+        QVERIFY(f.option(1)->isChecked());
+        QVERIFY(!f.option(2)->isChecked() && !f.option(3)->isChecked());
+        QCOMPARE(FocusName(), QStringLiteral("Option1"));
+        QCOMPARE(f.window->size(), QSize(735, 456));
+    }
+
+    void tab_walks_the_whole_order_and_wraps() {
+        WindowFixture f;
+        QStringList forward = kTabOrder.mid(1);
+        forward << "Option1";
+        QCOMPARE(WalkFocus(static_cast<int>(forward.size()), Qt::Key_Tab), forward);
+
+        QStringList backward = kTabOrder;
+        std::reverse(backward.begin(), backward.end());
+        QCOMPARE(WalkFocus(static_cast<int>(backward.size()), Qt::Key_Backtab), backward);
+    }
+
+    void tab_enters_the_group_on_its_selected_button() {
+        WindowFixture f;
+        QTest::keyClick(f.option(1), Qt::Key_Down);  // selection moves with the focus
+        QVERIFY(f.option(3)->isChecked());
+        QCOMPARE(FocusName(), QStringLiteral("Option3"));
+        QTest::keyClick(f.option(3), Qt::Key_Down);
+        QVERIFY(f.option(2)->isChecked());
+        QCOMPARE(WalkFocus(1, Qt::Key_Tab), QStringList{"Command1"});
+        QCOMPARE(WalkFocus(1, Qt::Key_Backtab), QStringList{"Option2"});
+        QCOMPARE(WalkFocus(2, Qt::Key_Backtab), (QStringList{"Command6", "Picture1"}));
+    }
+
+    void picture_takes_the_focus_without_a_mark() {
+        WindowFixture f;
+        auto* picture = f.control<QLabel>("Picture1");
+        picture->setFocus(Qt::TabFocusReason);
+        QVERIFY(picture->hasFocus());
+        const QImage unfocused = [&] {
+            f.text(1)->setFocus();
+            return picture->grab().toImage();
+        }();
+        picture->setFocus(Qt::TabFocusReason);
+        QCOMPARE(picture->grab().toImage(), unfocused);
+        QCOMPARE(picture->pixmap().size(), QSize(32, 32));
+    }
+
+    void option_buttons_form_one_group_across_frames() {
+        WindowFixture f;
+        auto* frame2 = f.control("Frame2");
+        const QRect frame2Rect(frame2->mapTo(f.window.get(), QPoint()), frame2->size());
+        for (int n : {2, 3, 1, 2}) {
+            QTest::mouseClick(f.option(n), Qt::LeftButton, {}, QPoint(6, f.option(n)->height() / 2));
+            for (int other = 1; other <= 3; ++other) QCOMPARE(f.option(other)->isChecked(), other == n);
+        }
+        // They stand over the planting-system frame, yet belong to the input frame.
+        for (int n = 1; n <= 3; ++n) {
+            QCOMPARE(f.option(n)->parentWidget()->objectName(), QStringLiteral("Frame1"));
+            QVERIFY(frame2Rect.intersects(QRect(f.option(n)->mapTo(f.window.get(), QPoint()), f.option(n)->size())));
+            QVERIFY(frame2->parentWidget()->children().indexOf(f.option(n)) >
+                    frame2->parentWidget()->children().indexOf(frame2));
+        }
+    }
+
+    void every_control_stays_inside_its_container_and_the_client_area() {
+        WindowFixture f;
+        const QRect client(0, 0, ui::kClientWidthTwips / ui::kTwipsPerPixel,
+                           ui::kClientHeightTwips / ui::kTwipsPerPixel);
+        QHash<QString, QRect> placed;
+        int count = 0;
+        for (const ui::ControlSpec& spec : ui::WindowControls()) {
+            QWidget* w = f.control(spec.name);
+            const QString container = w->parentWidget() == f.window.get() ? QString() : w->parentWidget()->objectName();
+            QCOMPARE(container, QString::fromLatin1(spec.container ? spec.container : ""));
+            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), spec.name);
+            QVERIFY2(client.contains(QRect(w->mapTo(f.window.get(), QPoint()), w->size())), spec.name);
+            QVERIFY2(w->isVisible(), spec.name);
+            placed.insert(spec.name, w->geometry());
+            ++count;
+        }
+        QCOMPARE(count, 41);
+
+        // Maximised, the window shows more face colour; nothing moves.
+        f.window->showMaximized();
+        QTest::qWait(50);
+        for (auto it = placed.cbegin(); it != placed.cend(); ++it)
+            QCOMPARE(f.control(it.key().toLatin1().constData())->geometry(), it.value());
+    }
+
+    void both_kilogram_units_show_beside_their_fields() {
+        WindowFixture f;
+        for (const auto& [unit, field] : {std::pair{"Label6", 4}, std::pair{"Label8", 5}}) {
+            const QRect unitRect = f.control(unit)->geometry();
+            QVERIFY2(!unitRect.intersects(f.text(field)->geometry()), unit);
+            QCOMPARE(unitRect.top(), f.text(field)->geometry().top());
+        }
+    }
+
+    void no_caption_is_cut_off() {
+        WindowFixture f;
+        qInfo("face used: %s", qPrintable(QFontInfo(f.text(1)->font()).family()));
+        for (const ui::ControlSpec& spec : ui::WindowControls()) {
+            QWidget* w = f.control(spec.name);
+            const QFontMetrics metrics(w->font());
+            QRect room;
+            QString caption;
+            if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
+                room = label->contentsRect();
+                caption = label->text();
+            } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+                caption = button->text();
+            } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+                QStyleOptionButton option;
+                option.initFrom(radio);
+                room = radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
+                caption = radio->text();
+            } else if (auto* frame = qobject_cast<ui::FlatFrame*>(w)) {
+                room = frame->rect().adjusted(0, 0, -8, 0);
+                QVERIFY2(room.contains(frame->captionRect()), spec.name);
+                continue;
+            } else {
+                continue;
+            }
+            const QString what = QStringLiteral("%1 \"%2\": needs %3 x %4, has %5 x %6")
+                                     .arg(spec.name, caption)
+                                     .arg(metrics.horizontalAdvance(caption))
+                                     .arg(metrics.height())
+                                     .arg(room.width())
+                                     .arg(room.height());
+            // A trailing blank ("Rectangular ") shows nothing that could be cut.
+            QVERIFY2(metrics.horizontalAdvance(caption.trimmed()) <= room.width(), qPrintable(what));
+            QVERIFY2(metrics.height() <= room.height() + 2, qPrintable(what));
+        }
+        // Every field shows a whole line of its text.
+        for (int i = 1; i <= 10; ++i)
+            QVERIFY(QFontMetrics(f.text(i)->font()).height() <= f.text(i)->height() - 4);
+    }
+
+    void fonts_keep_their_sizes_and_weights() {
+        WindowFixture f;
+        QCOMPARE(f.control("Frame1")->font().pointSizeF(), 9.75);
+        QCOMPARE(f.control("Command2")->font().pointSizeF(), 9.75);
+        QCOMPARE(f.control("Command2")->font().weight(), QFont::Bold);
+        QCOMPARE(f.control("Label3")->font().pointSizeF(), 8.25);
+        QCOMPARE(f.control("Label3")->font().weight(), QFont::Bold);
+        QCOMPARE(f.text(1)->font().weight(), QFont::Normal);
+        QCOMPARE(f.text(1)->font().family(), ui::ClassicFamily());
+        QCOMPARE(f.control<QLabel>("Label15")->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+        QCOMPARE(f.control<QLabel>("Label13")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    }
+
+    void fields_are_announced_by_their_labels() {
+        WindowFixture f;
+        const std::pair<const char*, const char*> named[] = {
+            {"Text1", "Número de Hectáreas (Has)"}, {"Combo1", "Diámetro de tronco (pulg)"},
+            {"Text8", "Distancia (m)"},             {"Text9", "Largo (m)"},
+            {"Text10", "Ancho (m)"},                {"Text2", "No de árboles / Ha"},
+            {"Text7", "No. de Bultos a comprar"}};
+        for (const auto& [field, label] : named) {
+            QCOMPARE(f.control(field)->accessibleName(), QString::fromUtf8(label));
+            // Linux screen readers take the name of an editable combo box
+            // from its label relation; line edits report it as their name.
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(f.control(field));
+            QVERIFY(accessible);
+            QStringList labelledBy;
+            for (const auto& [other, relation] : accessible->relations(QAccessible::Label))
+                labelledBy << other->text(QAccessible::Name);
+            QVERIFY2(labelledBy.contains(QString::fromUtf8(label)), field);
+            if (qstrcmp(field, "Combo1") != 0)
+                QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(label));
+        }
+        for (int i = 1; i <= 10; ++i) QVERIFY(!f.text(i)->accessibleName().isEmpty());
+    }
+
+    void fields_take_any_length_of_text() {
+        WindowFixture f;
+        const QString huge(100'000, QLatin1Char('7'));
+        for (int i = 1; i <= 10; ++i) {
+            f.text(i)->setText(huge);
+            QCOMPARE(f.text(i)->text().size(), huge.size());
+        }
+        f.combo()->setEditText(huge);
+        QCOMPARE(f.combo()->currentText().size(), huge.size());
+        // Typed (pasted) text is not cut at Qt's usual 32767 characters either.
+        f.text(1)->clear();
+        f.text(1)->insert(huge);
+        QCOMPARE(f.text(1)->text().size(), huge.size());
+    }
+
+    void typed_diameter_and_result_text_stay_as_typed() {
+        WindowFixture f;
+        for (const QString& typed : {QStringLiteral("2.5"), QStringLiteral("20"), QStringLiteral("1")}) {
+            f.type(f.combo(), typed);
+            QCOMPARE(f.combo()->currentText(), typed);
+            QTest::keyClick(f.combo(), Qt::Key_Return);
+            QCOMPARE(f.combo()->currentText(), typed);
+            QCOMPARE(f.combo()->count(), 17);
+        }
+        f.type(f.text(3), QStringLiteral("escrito a mano"));
+        QCOMPARE(f.text(3)->text(), QStringLiteral("escrito a mano"));
+    }
+
+    void enter_and_escape_in_a_field_click_nothing() {
+        WindowFixture f;
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"})
+            spies.push_back(std::make_unique<QSignalSpy>(f.control<QPushButton>(name), &QPushButton::clicked));
+        for (QWidget* field : {static_cast<QWidget*>(f.text(1)), static_cast<QWidget*>(f.text(8)),
+                               static_cast<QWidget*>(f.combo())}) {
+            field->setFocus();
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(field, key);
+        }
+        for (const auto& spy : spies) QCOMPARE(spy->count(), 0);
+        QVERIFY(f.window->isVisible());
+        QVERIFY(f.boxes.empty());
+    }
+
+    void focused_button_is_clicked_by_space_and_enter() {
+        WindowFixture f;
+        auto* help = f.control<QPushButton>("Command5");
+        QSignalSpy clicked(help, &QPushButton::clicked);
+        help->setFocus();
+        QTest::keyClick(help, Qt::Key_Space);
+        QTest::keyClick(help, Qt::Key_Return);
+        QCOMPARE(clicked.count(), 2);
+    }
+
+private:
+    ModalWatchdog watchdog_;
+};
+
+RURO_WINDOW_TEST_MAIN(WindowLayoutTest)
+#include "window_layout_test.moc"

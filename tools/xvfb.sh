@@ -1,0 +1,28 @@
+# Sourced by the scripts that need a real window: starts a private Xvfb
+# server and stops it (and whatever was started under it) on exit.
+#   start_xvfb [WIDTHxHEIGHT]  -> exports DISPLAY
+start_xvfb() {
+  local size=${1:-1024x768}
+  local display
+  for display in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
+  done
+  Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp -dpi 96 >/dev/null 2>&1 &
+  XVFB_PID=$!
+  trap stop_xvfb EXIT
+  export DISPLAY=":$display"
+  # No session bus: nothing may start a stray bus daemon.
+  export DBUS_SESSION_BUS_ADDRESS="disabled:"
+  local i
+  for i in $(seq 1 100); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.05
+  done
+  echo "Xvfb did not start" >&2
+  return 1
+}
+
+stop_xvfb() {
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+  XVFB_PID=
+}

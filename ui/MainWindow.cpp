@@ -1,0 +1,231 @@
+#include "MainWindow.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <limits>
+
+#include "FlatFrame.h"
+#include "Fonts.h"
+#include "Layout.h"
+#include "MessageBox.h"
+#include "calc/numbers.h"
+
+namespace ui {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Cálculo de Rurorovirora en Nogal Zezodadu Versión 3.1");
+const QString kProgram = QStringLiteral("Programa de Rurorovirora");
+
+// No field limits what may be typed into it.
+constexpr int kUnlimited = std::numeric_limits<int>::max();
+
+bool TakesFocus(Kind kind) { return kind != Kind::Frame && kind != Kind::Label; }
+
+QString RefusalMessage(calc::Refusal refusal) {
+    switch (refusal) {
+        case calc::Refusal::ZeroDistance:
+            return QStringLiteral("La distancia no puede ser cero. Escriba en Distancia (m) la distancia "
+                                  "entre árboles, en metros.");
+        case calc::Refusal::ZeroLengthOrWidth:
+            return QStringLiteral("El largo y el ancho no pueden ser cero. Escriba en Largo (m) y Ancho (m) "
+                                  "la separación entre árboles, en metros.");
+        case calc::Refusal::OutOfRange:
+        case calc::Refusal::None:
+            break;
+    }
+    return QStringLiteral("Los valores escritos son demasiado grandes para calcular. Revise las hectáreas, "
+                          "la separación entre árboles y el diámetro.");
+}
+
+QWidget* CreateControl(const ControlSpec& spec, QWidget* container) {
+    const QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
+    switch (spec.kind) {
+        case Kind::Frame: {
+            auto* frame = new FlatFrame(caption, container);
+            if (spec.textColour) frame->setCaptionColour(QColor::fromRgb(spec.textColour));
+            return frame;
+        }
+        case Kind::Command: {
+            auto* button = new QPushButton(caption, container);
+            button->setAutoDefault(true);  // Enter clicks the focused button, as Space does
+            return button;
+        }
+        case Kind::Option:
+            return new QRadioButton(caption, container);
+        case Kind::Text: {
+            auto* edit = new QLineEdit(caption, container);
+            edit->setMaxLength(kUnlimited);
+            return edit;
+        }
+        case Kind::Combo: {
+            auto* combo = new QComboBox(container);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);  // typing a diameter adds no item
+            combo->setCompleter(nullptr);                 // "1" stays "1", not "10"
+            for (int inches = 3; inches <= 19; ++inches) combo->addItem(QString::number(inches), 0);
+            combo->setCurrentIndex(-1);
+            combo->lineEdit()->setMaxLength(kUnlimited);
+            combo->setEditText(caption);
+            return combo;
+        }
+        case Kind::Label: {
+            auto* label = new QLabel(caption, container);
+            label->setAlignment(spec.align);
+            label->setAutoFillBackground(true);
+            if (spec.textColour) {
+                QPalette palette = label->palette();
+                palette.setColor(QPalette::WindowText, QColor::fromRgb(spec.textColour));
+                label->setPalette(palette);
+            }
+            return label;
+        }
+        case Kind::Picture: {
+            auto* picture = new QLabel(container);
+            picture->setPixmap(QPixmap(QStringLiteral(":/pictures/arrow32.xpm")));
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            picture->setFocusPolicy(Qt::StrongFocus);  // takes the focus in turn, shows no mark
+            return picture;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/calculator.xpm")));
+    setFont(ClassicFont(Type::Regular));
+    resize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+    buildControls();
+    connectCommands();
+    findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
+    tabChain_.front()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::buildControls() {
+    QHash<QString, QWidget*> byName;
+    std::vector<std::pair<int, QWidget*>> focusable;
+    systems_ = new QButtonGroup(this);
+    for (const ControlSpec& spec : WindowControls()) {
+        QWidget* container = spec.container ? byName.value(QString::fromLatin1(spec.container)) : this;
+        QWidget* control = CreateControl(spec, container);
+        const QString name = QString::fromLatin1(spec.name);
+        control->setObjectName(name);
+        control->setGeometry(TwipsToPixels(spec.left, spec.top, spec.width, spec.height));
+        if (spec.type != Type::None) control->setFont(ClassicFont(spec.type));
+        byName.insert(name, control);
+
+        if (auto* option = qobject_cast<QRadioButton*>(control)) systems_->addButton(option);
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) fields_[name.mid(4).toUInt() - 1] = edit;
+        if (auto* combo = qobject_cast<QComboBox*>(control)) diameter_ = combo;
+        if (TakesFocus(spec.kind)) focusable.emplace_back(spec.tabIndex, control);
+    }
+
+    // Each field is announced by its label's caption.
+    for (const ControlSpec& spec : WindowControls()) {
+        if (!spec.labels) continue;
+        auto* label = static_cast<QLabel*>(byName.value(QString::fromLatin1(spec.name)));
+        QWidget* field = byName.value(QString::fromLatin1(spec.labels));
+        label->setBuddy(field);
+        field->setAccessibleName(label->text());
+    }
+
+    // The tab order follows the tab indices; the group takes one place.
+    std::sort(focusable.begin(), focusable.end());
+    for (const auto& [index, control] : focusable)
+        if (!qobject_cast<QRadioButton*>(control) || tabChain_.isEmpty() ||
+            !qobject_cast<QRadioButton*>(tabChain_.back()))
+            tabChain_.append(control);
+}
+
+void MainWindow::connectCommands() {
+    const auto button = [this](const char* name) { return findChild<QPushButton*>(QLatin1String(name)); };
+    connect(button("Command1"), &QPushButton::clicked, this, &MainWindow::quit);
+    connect(button("Command2"), &QPushButton::clicked, this, &MainWindow::calculate);
+    connect(button("Command3"), &QPushButton::clicked, this, &MainWindow::resetFields);
+    connect(button("Command4"), &QPushButton::clicked, this, &MainWindow::showAbout);
+    connect(button("Command5"), &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(button("Command6"), &QPushButton::clicked, this, &MainWindow::showVarieties);
+}
+
+QList<QWidget*> MainWindow::tabOrder() const {
+    QList<QWidget*> order = tabChain_;
+    order.front() = systems_->checkedButton();
+    return order;
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+    const QList<QWidget*> order = tabOrder();
+    // The focus may sit in a part of a control (the combo box's text).
+    qsizetype at = -1;
+    for (QWidget* w = focusWidget(); w && at < 0 && w != this; w = w->parentWidget()) {
+        at = order.indexOf(w);
+        if (at < 0 && qobject_cast<QRadioButton*>(w)) at = 0;
+    }
+    const qsizetype count = order.size();
+    const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    order[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+calc::PlantingSystem MainWindow::selectedSystem() const {
+    const QAbstractButton* checked = systems_->checkedButton();
+    const QString name = checked ? checked->objectName() : QString();
+    if (name == QLatin1String("Option2")) return calc::PlantingSystem::Rectangular;
+    if (name == QLatin1String("Option3")) return calc::PlantingSystem::Triangular;
+    return calc::PlantingSystem::Square;
+}
+
+void MainWindow::calculate() {
+    const calc::FertiliserInputs inputs{selectedSystem(),
+                                        field(1)->text().toStdString(),
+                                        field(8)->text().toStdString(),
+                                        field(9)->text().toStdString(),
+                                        field(10)->text().toStdString(),
+                                        diameter_->currentText().toStdString()};
+    const auto results = calc::ComputeFertiliser(inputs, QLocale().decimalPoint().toStdString());
+    if (!results.ok()) {
+        MessageBox::Inform(this, kProgram, RefusalMessage(results.refusal));
+        return;
+    }
+    for (std::size_t i = 0; i < results.texts.size(); ++i)
+        field(static_cast<int>(i) + 2)->setText(QString::fromStdString(results.texts[i]));
+}
+
+void MainWindow::resetFields() {
+    const QString zero = QString::fromStdString(calc::FormatNumber(0));
+    for (QLineEdit* edit : fields_) edit->setText(zero);
+}
+
+void MainWindow::showAbout() {
+    MessageBox::Inform(this, QStringLiteral("Programa de Rurorovirora ver 3.1"),
+                       QStringLiteral("Programa por Aurelia Quelvas Ordaz y Tadeo Birnal Escárcega, "
+                                      "Campo Experimental Zezodadu, 2004"));
+}
+
+void MainWindow::showHelp() {
+    MessageBox::Inform(this, kProgram,
+                       QStringLiteral("Este programa calcula los requerimientos de Fertilizante en base a la "
+                                      "dosis de 0.160 kg de N por diámetro de tronco"));
+}
+
+void MainWindow::showVarieties() {
+    MessageBox::Inform(this, QStringLiteral("Velto ver 3.1"),
+                       QStringLiteral("Datos válidos en la Comarca Lagunera para el Nogal (Carya illinoensis) "
+                                      "variedades Western & Wichita"));
+}
+
+void MainWindow::quit() { close(); }
+
+}  // namespace ui

@@ -1,0 +1,25 @@
+#include "MessageBox.h"
+
+#include <QMessageBox>
+
+namespace ui {
+
+namespace {
+MessageBox::Observer& CurrentObserver() {
+    static MessageBox::Observer observer;
+    return observer;
+}
+}  // namespace
+
+void MessageBox::Inform(QWidget* parent, const QString& title, const QString& text) {
+    if (const auto& observer = CurrentObserver()) {
+        observer(title, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void MessageBox::SetObserver(Observer observer) { CurrentObserver() = std::move(observer); }
+
+}  // namespace ui
