@@ -126,11 +126,17 @@ std::string FormatNumber(double x, std::string_view decimalSeparator) {
     if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
     if (x == 0) return "0";
 
-    // 15 significant digits, correctly rounded: "d.dddddddddddddde+XX".
+    // 15 significant digits, correctly rounded: "d.dddddddddddddde+XX". The
+    // shortest text that reads back as x is the same digits whenever it has
+    // at most 15 of them (x lies far closer to it than half a step of the
+    // 15th digit), and it is much quicker to find.
     std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                      std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+    auto result = std::to_chars(first, last, x, std::chars_format::scientific);
+    const auto mantissaDigits = std::count_if(first, std::find(first, result.ptr, 'e'), IsDigit);
+    if (mantissaDigits > 15) result = std::to_chars(first, last, x, std::chars_format::scientific, 14);
+    const std::string_view scientific(first, static_cast<std::size_t>(result.ptr - first));
 
     const bool negative = scientific.front() == '-';
     const std::size_t ePos = scientific.find('e');

@@ -26,6 +26,7 @@ FertiliserInputs Rectangular(std::string hectares, std::string length, std::stri
 
 struct WholeRow {
     std::string name;
+    friend void PrintTo(const WholeRow& row, std::ostream* os) { *os << row.name; }
     FertiliserInputs inputs;
     Texts expected;
 };
@@ -109,6 +110,7 @@ TEST(Fertiliser, LocaleSeparatorOnlyChangesTheTexts) {
 
 struct RefusalRow {
     std::string name;
+    friend void PrintTo(const RefusalRow& row, std::ostream* os) { *os << row.name; }
     FertiliserInputs inputs;
     Refusal expected;
 };

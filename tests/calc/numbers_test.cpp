@@ -27,6 +27,7 @@ std::string RowName(const testing::TestParamInfo<Row>& info) { return info.param
 
 struct ReadRow {
     std::string name;
+    friend void PrintTo(const ReadRow& row, std::ostream* os) { *os << row.name; }
     std::string text;
     double expected;
 };
@@ -97,6 +98,7 @@ TEST(ReadNumberLongText, BlanksAndGarbageOfAnyLength) {
 
 struct RoundRow {
     std::string name;
+    friend void PrintTo(const RoundRow& row, std::ostream* os) { *os << row.name; }
     double x;
     double factor;
     double expected;
@@ -127,6 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct FormatRow {
     std::string name;
+    friend void PrintTo(const FormatRow& row, std::ostream* os) { *os << row.name; }
     double x;
     std::string expected;
 };
