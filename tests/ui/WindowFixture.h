@@ -57,10 +57,13 @@ public:
     void type(QWidget* field, const QString& text) const {
         field->setFocus();
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        if (text.isEmpty())
-            QTest::keyClick(field, Qt::Key_Delete);
-        else
-            QTest::keyClicks(field, text);
+        if (text.isEmpty()) QTest::keyClick(field, Qt::Key_Delete);
+        for (const QChar c : text) {
+            if (c.unicode() >= 32 && c.unicode() < 127)
+                QTest::keyClick(field, c.toLatin1());
+            else  // QTest maps printable ASCII only to keys; the rest arrive as text
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
     }
 
     std::unique_ptr<ui::MainWindow> window;

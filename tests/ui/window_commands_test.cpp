@@ -1,0 +1,258 @@
+// The six commands as the user runs them: "Calcular" for each planting
+// system, its refusals, "Reset", the three boxes and "Salir".
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+
+#include "WindowFixture.h"
+
+using testing_ui::ModalWatchdog;
+using testing_ui::WindowFixture;
+
+namespace {
+
+struct Plantation {
+    const char* name;
+    int option;  // 1 square, 2 rectangular, 3 triangular
+    const char* hectares;
+    const char* distance;
+    const char* length;
+    const char* width;
+    const char* diameter;
+    QStringList shown;  // Text2 .. Text7
+};
+
+const Plantation kPlantations[] = {
+    {"square", 1, "10", "7", "0", "0", "3", {"204.082", "2040.82", "0.48", "979.59", "4778.5", "96"}},
+    {"rectangular", 2, "10", "0", "10", "8", "3", {"125", "1250", "0.48", "600", "2926.83", "59"}},
+    {"triangular", 3, "10", "7", "0", "0", "3", {"235.653", "2356.53", "0.48", "1131.14", "5517.73", "110"}},
+    {"rectangular_typed_diameter", 2, "2.5", "0", "12", "12", "19",
+     {"69.444", "173.61", "3.04", "527.78", "2574.53", "51"}},
+    {"square_picked_diameter", 1, "1", "3", "0", "0", "19",
+     {"1111.111", "1111.11", "3.04", "3377.78", "16476.96", "330"}},
+    // The spacing fields of the other system hold nonsense and are not read.
+    {"square_ignores_length_and_width", 1, "10", "7", "abc", "", "3",
+     {"204.082", "2040.82", "0.48", "979.59", "4778.5", "96"}},
+    {"rectangular_ignores_distance", 2, "10", "", "10", "8", "3",
+     {"125", "1250", "0.48", "600", "2926.83", "59"}},
+};
+
+void Enter(const WindowFixture& f, const Plantation& p) {
+    QTest::mouseClick(f.option(p.option), Qt::LeftButton, {}, QPoint(6, f.option(p.option)->height() / 2));
+    f.type(f.text(1), QString::fromUtf8(p.hectares));
+    f.type(f.text(8), QString::fromUtf8(p.distance));
+    f.type(f.text(9), QString::fromUtf8(p.length));
+    f.type(f.text(10), QString::fromUtf8(p.width));
+    f.type(f.combo(), QString::fromUtf8(p.diameter));
+}
+
+QStringList Results(const WindowFixture& f) {
+    QStringList shown;
+    for (int i = 2; i <= 7; ++i) shown << f.text(i)->text();
+    return shown;
+}
+
+QStringList AllTexts(const WindowFixture& f) {
+    QStringList texts;
+    for (int i = 1; i <= 10; ++i) texts << f.text(i)->text();
+    texts << f.combo()->currentText();
+    return texts;
+}
+
+// Runs `open`, then closes the real box it shows and returns it as seen.
+struct SeenBox {
+    QString title, text;
+    bool hasIcon = true;
+    QStringList buttons;
+};
+SeenBox OpenAndClose(ModalWatchdog& watchdog, const std::function<void()>& open) {
+    SeenBox seen;
+    watchdog.expect(true);
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.hasIcon = box->icon() != QMessageBox::NoIcon;
+        for (QAbstractButton* b : box->buttons()) seen.buttons << b->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    open();
+    watchdog.expect(false);
+    return seen;
+}
+
+}  // namespace
+
+class WindowCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(watchdog_.takeUnexpected(), QString());
+    }
+
+    void calcular_fills_the_results_and_leaves_the_inputs() {
+        for (const Plantation& p : kPlantations) {
+            WindowFixture f;
+            Enter(f, p);
+            const QStringList before = AllTexts(f);
+            f.click("Command2");
+            QVERIFY2(f.boxes.empty(), p.name);
+            QCOMPARE(Results(f), p.shown);
+            // Inputs, selection and list stay; a second click writes the same.
+            QCOMPARE(AllTexts(f).mid(7), before.mid(7));
+            QCOMPARE(f.text(1)->text(), before[0]);
+            QVERIFY(f.option(p.option)->isChecked());
+            f.click("Command2");
+            QCOMPARE(Results(f), p.shown);
+        }
+    }
+
+    void calcular_shows_the_locale_separator() {
+        const std::pair<QLocale, QStringList> cases[] = {
+            {QLocale(QLocale::Spanish, QLocale::Spain), {"125", "1250", "0,48", "600", "2926,83", "59"}},
+            {QLocale(QLocale::Spanish, QLocale::Mexico), {"125", "1250", "0.48", "600", "2926.83", "59"}},
+            {QLocale(QLocale::English, QLocale::UnitedStates), {"125", "1250", "0.48", "600", "2926.83", "59"}},
+        };
+        for (const auto& [locale, shown] : cases) {
+            QLocale::setDefault(locale);
+            WindowFixture f;
+            Enter(f, kPlantations[1]);
+            f.click("Command2");
+            QCOMPARE(Results(f), shown);
+        }
+    }
+
+    void calcular_refuses_a_zero_spacing_and_keeps_every_field() {
+        struct Refusal {
+            int option;
+            const char* distance;
+            const char* length;
+            const char* width;
+            const char* names;  // what the message must name
+        };
+        const Refusal refusals[] = {{1, "0", "10", "8", "distancia"}, {3, "", "10", "8", "distancia"},
+                                    {2, "7", "0", "8", "largo y el ancho"}, {2, "7", "10", "x", "largo y el ancho"},
+                                    {1, "1e400", "0", "0", "demasiado grandes"}};
+        for (const Refusal& r : refusals) {
+            WindowFixture f;
+            Enter(f, {"", r.option, "10", r.distance, r.length, r.width, "3", {}});
+            f.type(f.text(4), QStringLiteral("algo escrito"));
+            const QStringList before = AllTexts(f);
+            f.click("Command2");
+            QCOMPARE(AllTexts(f), before);
+            QCOMPARE(f.boxes.size(), std::size_t{1});
+            QCOMPARE(f.boxes[0].title, QStringLiteral("Programa de Rurorovirora"));
+            QVERIFY2(f.boxes[0].text.contains(QLatin1String(r.names)), qPrintable(f.boxes[0].text));
+        }
+    }
+
+    void reset_then_calcular_is_refused_not_divided_by_zero() {
+        WindowFixture f;
+        f.type(f.text(1), QStringLiteral("10"));
+        f.type(f.text(8), QStringLiteral("7"));
+        f.click("Command2");
+        f.click("Command3");
+        f.click("Command2");
+        QCOMPARE(f.boxes.size(), std::size_t{1});
+        for (int i = 1; i <= 10; ++i) QCOMPARE(f.text(i)->text(), QStringLiteral("0"));
+    }
+
+    void the_refusal_box_is_a_plain_information_box() {
+        WindowFixture f;
+        ui::MessageBox::SetObserver({});
+        f.type(f.text(8), QString());
+        const SeenBox seen = OpenAndClose(watchdog_, [&] { f.click("Command2"); });
+        QCOMPARE(seen.title, QStringLiteral("Programa de Rurorovirora"));
+        QVERIFY(seen.text.startsWith(QStringLiteral("La distancia no puede ser cero.")));
+        QVERIFY(!seen.hasIcon);
+        QCOMPARE(seen.buttons, QStringList{QStringLiteral("Aceptar")});
+        QCOMPARE(f.text(8)->text(), QString());
+    }
+
+    void reset_zeros_every_field_and_keeps_diameter_and_system() {
+        WindowFixture f;
+        Enter(f, kPlantations[3]);
+        f.click("Command2");
+        f.type(f.text(5), QStringLiteral("tecleado"));
+        f.click("Command3");
+        for (int i = 1; i <= 10; ++i) QCOMPARE(f.text(i)->text(), QStringLiteral("0"));
+        QCOMPARE(f.combo()->currentText(), QStringLiteral("19"));
+        QVERIFY(f.option(2)->isChecked());
+        QVERIFY(f.boxes.empty());
+    }
+
+    void information_boxes_show_their_titles_and_messages() {
+        const std::tuple<const char*, const char*, const char*> boxes[] = {
+            {"Command4", "Programa de Rurorovirora ver 3.1",
+             "Programa por Aurelia Quelvas Ordaz y Tadeo Birnal Escárcega, Campo Experimental Zezodadu, 2004"},
+            {"Command5", "Programa de Rurorovirora",
+             "Este programa calcula los requerimientos de Fertilizante en base a la dosis de 0.160 kg de N por "
+             "diámetro de tronco"},
+            {"Command6", "Velto ver 3.1",
+             "Datos válidos en la Comarca Lagunera para el Nogal (Carya illinoensis) variedades Western & Wichita"},
+        };
+        WindowFixture f;
+        ui::MessageBox::SetObserver({});
+        const QStringList before = AllTexts(f);
+        for (int round = 0; round < 2; ++round) {
+            for (const auto& [button, title, text] : boxes) {
+                const SeenBox seen = OpenAndClose(watchdog_, [&] { f.click(button); });
+                QCOMPARE(seen.title, QString::fromUtf8(title));
+                QCOMPARE(seen.text, QString::fromUtf8(text));
+                QVERIFY(!seen.hasIcon);
+                QCOMPARE(seen.buttons, QStringList{QStringLiteral("Aceptar")});
+            }
+        }
+        QCOMPARE(AllTexts(f), before);
+    }
+
+    void credit_labels_name_the_same_authors_as_the_about_box() {
+        WindowFixture f;
+        f.click("Command4");
+        const QString about = f.boxes.at(0).text;
+        const QString first = f.control<QLabel>("Label16")->text().section(QStringLiteral("  "), 1);
+        const QString second = f.control<QLabel>("Label14")->text().mid(4);
+        QVERIFY(f.control<QLabel>("Label16")->text().startsWith(QStringLiteral("Programa por:  ")));
+        QVERIFY(f.control<QLabel>("Label14")->text().startsWith(QStringLiteral("  y ")));
+        QVERIFY2(about.contains(first) && about.contains(second), qPrintable(about));
+    }
+
+    void context_menus_are_in_spanish() {
+        WindowFixture f;
+        std::unique_ptr<QMenu> menu(f.text(1)->createStandardContextMenu());
+        QStringList items;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator()) items << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        for (const char* spanish : {"Deshacer", "Cortar", "Copiar", "Pegar", "Seleccionar todo"})
+            QVERIFY2(items.contains(QString::fromUtf8(spanish)), qPrintable(items.join(QLatin1String(", "))));
+    }
+
+    void salir_closes_the_window_at_once() {
+        WindowFixture f;
+        f.type(f.text(1), QStringLiteral("10"));
+        // Closing the last window ends the event loop, and so the program
+        // (exit status 0: checked on the real program under Xvfb).
+        struct CloseCounter : QObject {
+            int closes = 0;
+            bool eventFilter(QObject*, QEvent* event) override {
+                closes += event->type() == QEvent::Close;
+                return false;
+            }
+        } counter;
+        f.window->installEventFilter(&counter);
+        f.click("Command1");
+        QCOMPARE(counter.closes, 1);
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(f.window->testAttribute(Qt::WA_QuitOnClose));
+        QVERIFY(f.boxes.empty());
+    }
+
+private:
+    ModalWatchdog watchdog_;
+};
+
+RURO_WINDOW_TEST_MAIN(WindowCommandsTest)
+#include "window_commands_test.moc"
