@@ -16,6 +16,7 @@
 #include "Fonts.h"
 #include "Layout.h"
 #include "MessageBox.h"
+#include "PixelArt.h"
 #include "calc/numbers.h"
 
 namespace ui {
@@ -89,9 +90,7 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* container) {
             return label;
         }
         case Kind::Picture: {
-            auto* picture = new QLabel(container);
-            picture->setPixmap(QPixmap(QStringLiteral(":/pictures/arrow32.xpm")));
-            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            auto* picture = new PixelArt(QStringLiteral(":/pictures/arrow32.xpm"), container);
             picture->setFocusPolicy(Qt::StrongFocus);  // takes the focus in turn, shows no mark
             return picture;
         }
@@ -104,7 +103,7 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* container) {
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/calculator.xpm")));
+    setWindowIcon(PixelArtIcon(QStringLiteral(":/pictures/calculator.xpm")));
     setFont(ClassicFont(Type::Regular));
     resize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     buildControls();

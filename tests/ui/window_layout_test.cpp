@@ -10,6 +10,7 @@
 #include "FlatFrame.h"
 #include "Fonts.h"
 #include "Layout.h"
+#include "PixelArt.h"
 #include "WindowFixture.h"
 
 using testing_ui::ModalWatchdog;
@@ -87,7 +88,7 @@ private slots:
 
     void picture_takes_the_focus_without_a_mark() {
         WindowFixture f;
-        auto* picture = f.control<QLabel>("Picture1");
+        auto* picture = f.control<ui::PixelArt>("Picture1");
         picture->setFocus(Qt::TabFocusReason);
         QVERIFY(picture->hasFocus());
         const QImage unfocused = [&] {
@@ -96,7 +97,31 @@ private slots:
         }();
         picture->setFocus(Qt::TabFocusReason);
         QCOMPARE(picture->grab().toImage(), unfocused);
-        QCOMPARE(picture->pixmap().size(), QSize(32, 32));
+        QCOMPARE(picture->pictureSize(), QSize(32, 32));
+    }
+
+    // Run also at QT_SCALE_FACTOR 1.5 and 2: the arrow keeps crisp black
+    // pixels on the face colour (no blurred greys), the window its proportions.
+    void pictures_stay_sharp_and_the_window_keeps_its_proportions() {
+        WindowFixture f;
+        const qreal scale = f.window->devicePixelRatioF();
+        if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+            QCOMPARE(scale, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+        const QImage window = f.window->grab().toImage();
+        QCOMPARE(window.size(), (QSizeF(735, 456) * scale).toSize());
+
+        const QImage picture = f.control("Picture1")->grab().toImage();
+        QCOMPARE(picture.size(), (QSizeF(41, 33) * scale).toSize());
+        const QRgb face = f.window->palette().color(QPalette::Window).rgb();
+        int black = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb pixel = picture.pixel(x, y) | 0xFF000000;
+                QVERIFY2(pixel == face || pixel == 0xFF000000,
+                         qPrintable(QStringLiteral("blended pixel %1 at %2,%3").arg(pixel, 0, 16).arg(x).arg(y)));
+                black += pixel == 0xFF000000;
+            }
+        QVERIFY(black > 200 * scale * scale);
     }
 
     void option_buttons_form_one_group_across_frames() {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QWidget>
+
+namespace ui {
+
+// A picture of pixel art, shown unscaled at its top-left corner. On screens
+// scaled by a whole factor each pixel becomes a square block; at other
+// factors each pixel still keeps a flat colour: never blurred.
+class PixelArt : public QWidget {
+    Q_OBJECT
+public:
+    PixelArt(const QString& path, QWidget* parent);
+
+    QSize pictureSize() const { return design_.size(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage design_;
+    QImage scaled_;  // the design at the device scale last painted
+};
+
+// An icon of pixel art at its drawn size and at two and four times that
+// size, each pixel repeated, for title bars and menus on dense screens.
+QIcon PixelArtIcon(const QString& path);
+
+}  // namespace ui
