@@ -9,6 +9,7 @@ build=${1:-build/ci}
 runs=${2:-21}
 source tools/xvfb.sh
 start_xvfb 1024x768
+trap stop_xvfb EXIT
 
 declare -A times memory
 measure() { # program -> "milliseconds peak_kib"

@@ -8,6 +8,7 @@ output=${2:-docs/screenshot.png}
 scale=${3:-1}
 source tools/xvfb.sh
 start_xvfb 1600x1200
+trap stop_xvfb EXIT
 QT_SCALE_FACTOR=$scale "$program" &
 pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Rurorovirora' | head -n 1)

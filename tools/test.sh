@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the plain build
-# with warnings as errors, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and each fuzz target for a bounded time.
+# with warnings as errors (unit, window, high-density and real-window tests),
+# the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, each
+# fuzz target for a bounded time, and the Debian package installed, started
+# and removed (this last step needs root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
@@ -31,5 +33,16 @@ for target in read_number compute_fertiliser; do
     -max_len=100000 -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
   rm -rf "$corpus"
 done
+
+step "Desktop entry, metadata and the installed package"
+if [ "$(id -u)" -eq 0 ]; then
+  ./packaging/test_package.sh
+else
+  echo "skipped: installing the package needs root"
+fi
+
+step "Screenshots at scale 1 and 2"
+./tools/screenshot.sh build/release/app/rurorovirora build/screenshots/scale1.png 1
+./tools/screenshot.sh build/release/app/rurorovirora build/screenshots/scale2.png 2
 
 step "All tests passed"

@@ -1,5 +1,5 @@
 # Sourced by the scripts that need a real window: starts a private Xvfb
-# server and stops it (and whatever was started under it) on exit.
+# server; the caller stops it with stop_xvfb (in its EXIT trap).
 #   start_xvfb [WIDTHxHEIGHT]  -> exports DISPLAY
 start_xvfb() {
   local size=${1:-1024x768}
@@ -9,8 +9,9 @@ start_xvfb() {
   done
   Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp -dpi 96 >/dev/null 2>&1 &
   XVFB_PID=$!
-  trap stop_xvfb EXIT
   export DISPLAY=":$display"
+  XDG_RUNTIME_DIR=$(mktemp -d)
+  export XDG_RUNTIME_DIR
   # No session bus: nothing may start a stray bus daemon.
   export DBUS_SESSION_BUS_ADDRESS="disabled:"
   local i
@@ -25,4 +26,6 @@ start_xvfb() {
 stop_xvfb() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
   XVFB_PID=
+  [ -n "${XDG_RUNTIME_DIR:-}" ] && rm -rf "$XDG_RUNTIME_DIR"
+  XDG_RUNTIME_DIR=
 }

@@ -13,6 +13,7 @@ namespace ui {
 void SetUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("rurorovirora"));
     QApplication::setApplicationVersion(QStringLiteral(RURO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.rurorovirora.Rurorovirora"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
 

@@ -5,29 +5,14 @@
 # exit status.
 #   real_window_test.sh PROGRAM
 set -euo pipefail
-program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../tools/xvfb.sh"
+source "$here/../../tools/window_driver.sh"
 start_xvfb 1024x768
+trap '[ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null; stop_xvfb' EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+launch_program "$1"
 
-"$program" &
-pid=$!
-cleanup() { kill "$pid" 2>/dev/null || true; stop_xvfb; }
-trap cleanup EXIT
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Cálculo de Rurorovirora en Nogal Zezodadu Versión 3.1$' | head -n 1)
-[ -n "$window" ] || fail "the window did not appear"
-xdotool windowmove --sync "$window" 0 0
-xdotool windowfocus --sync "$window"
-sleep 0.3
-
-# Clicks the middle of a control given in twips within the window.
-click_twips() { # left top width height
-  xdotool mousemove --window "$window" $((($1 + $3 / 2) / 15)) $((($2 + $4 / 2) / 15)) click 1
-  sleep 0.1
-}
 # Replaces the text of the field that has the focus.
 type_text() {
   xdotool key --clearmodifiers ctrl+a
@@ -49,15 +34,9 @@ for i in 0 1 2 3 4 5; do
   xdotool key --clearmodifiers ctrl+a ctrl+c
   sleep 0.1
   shown=$(xclip -o -selection clipboard)
-  [ "$shown" = "${expected[$i]}" ] || fail "Text$((i + 2)) shows '$shown', expected '${expected[$i]}'"
+  [ "$shown" = "${expected[$i]}" ] || drive_fail "Text$((i + 2)) shows '$shown', expected '${expected[$i]}'"
   echo "Text$((i + 2)) = $shown"
 done
 
-# Salir ends the program at once, with status 0.
-click_twips 3720 6000 1095 375
-status=0
-for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$pid" 2>/dev/null && fail "Salir did not end the program"
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status"
+quit_and_check_status
 echo "1 passed, 0 failed"
