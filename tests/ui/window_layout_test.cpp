@@ -61,6 +61,7 @@ private slots:
         QVERIFY(!f.option(2)->isChecked() && !f.option(3)->isChecked());
         QCOMPARE(FocusName(), QStringLiteral("Option1"));
         QCOMPARE(f.window->size(), QSize(735, 456));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
     }
 
     void tab_walks_the_whole_order_and_wraps() {
