@@ -13,7 +13,6 @@ class FlatFrame : public QWidget {
 public:
     FlatFrame(const QString& caption, QWidget* parent);
 
-    QString caption() const { return caption_; }
     void setCaptionColour(const QColor& colour);
     // Where the caption is drawn; it must fit inside the frame.
     QRect captionRect() const;

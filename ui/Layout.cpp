@@ -18,7 +18,7 @@ using T = Type;
 
 // Rows follow the order of creation: a later sibling is drawn above an
 // earlier one, which puts the option buttons over "Sistema de Plantación".
-constexpr std::array<ControlSpec, 41> kControls{{
+constexpr std::array<ControlRow, 41> kControls{{
     // name       kind        container  left  top   width height caption                         type          colour     align    tab labels
     {"Frame1",   K::Frame,   nullptr,   480,  480,  4695, 4695, "Datos de entrada",              T::LargeBold, kBlue,     kLeft,   0,  nullptr},
     {"Frame4",   K::Frame,   nullptr,   6000, 480,  4455, 4335, "Resultados",                    T::LargeBold, kBlue,     kLeft,   11, nullptr},
@@ -71,6 +71,6 @@ constexpr std::array<ControlSpec, 41> kControls{{
 
 }  // namespace
 
-std::span<const ControlSpec> WindowControls() { return kControls; }
+std::span<const ControlRow> WindowControls() { return kControls; }
 
 }  // namespace ui

@@ -15,7 +15,7 @@ enum class Kind { Frame, Command, Option, Text, Combo, Label, Picture };
 // The three type sizes of the window: 8.25 pt, 8.25 pt bold, 9.75 pt bold.
 enum class Type { None, Regular, Bold, LargeBold };
 
-struct ControlSpec {
+struct ControlRow {
     const char* name;       // objectName, e.g. "Text8"
     Kind kind;
     const char* container;  // name of the frame it stands in; nullptr: the window
@@ -37,6 +37,6 @@ inline QRect TwipsToPixels(int left, int top, int width, int height) {
 }
 
 // All 41 controls, every container before what it holds.
-std::span<const ControlSpec> WindowControls();
+std::span<const ControlRow> WindowControls();
 
 }  // namespace ui

@@ -47,12 +47,12 @@ QString RefusalMessage(calc::Refusal refusal) {
                           "la separación entre árboles y el diámetro.");
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* container) {
-    const QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
-    switch (spec.kind) {
+QWidget* CreateControl(const ControlRow& row, QWidget* container) {
+    const QString caption = QString::fromUtf8(row.caption ? row.caption : "");
+    switch (row.kind) {
         case Kind::Frame: {
             auto* frame = new FlatFrame(caption, container);
-            if (spec.textColour) frame->setCaptionColour(QColor::fromRgb(spec.textColour));
+            if (row.textColour) frame->setCaptionColour(QColor::fromRgb(row.textColour));
             return frame;
         }
         case Kind::Command: {
@@ -80,11 +80,11 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* container) {
         }
         case Kind::Label: {
             auto* label = new QLabel(caption, container);
-            label->setAlignment(spec.align);
+            label->setAlignment(row.align);
             label->setAutoFillBackground(true);
-            if (spec.textColour) {
+            if (row.textColour) {
                 QPalette palette = label->palette();
-                palette.setColor(QPalette::WindowText, QColor::fromRgb(spec.textColour));
+                palette.setColor(QPalette::WindowText, QColor::fromRgb(row.textColour));
                 label->setPalette(palette);
             }
             return label;
@@ -116,36 +116,40 @@ void MainWindow::buildControls() {
     QHash<QString, QWidget*> byName;
     std::vector<std::pair<int, QWidget*>> focusable;
     systems_ = new QButtonGroup(this);
-    for (const ControlSpec& spec : WindowControls()) {
-        QWidget* container = spec.container ? byName.value(QString::fromLatin1(spec.container)) : this;
-        QWidget* control = CreateControl(spec, container);
-        const QString name = QString::fromLatin1(spec.name);
+    for (const ControlRow& row : WindowControls()) {
+        QWidget* container = row.container ? byName.value(QString::fromLatin1(row.container)) : this;
+        QWidget* control = CreateControl(row, container);
+        const QString name = QString::fromLatin1(row.name);
         control->setObjectName(name);
-        control->setGeometry(TwipsToPixels(spec.left, spec.top, spec.width, spec.height));
-        if (spec.type != Type::None) control->setFont(ClassicFont(spec.type));
+        control->setGeometry(TwipsToPixels(row.left, row.top, row.width, row.height));
+        if (row.type != Type::None) control->setFont(ClassicFont(row.type));
         byName.insert(name, control);
 
         if (auto* option = qobject_cast<QRadioButton*>(control)) systems_->addButton(option);
         if (auto* edit = qobject_cast<QLineEdit*>(control)) fields_[name.mid(4).toUInt() - 1] = edit;
         if (auto* combo = qobject_cast<QComboBox*>(control)) diameter_ = combo;
-        if (TakesFocus(spec.kind)) focusable.emplace_back(spec.tabIndex, control);
+        if (TakesFocus(row.kind)) focusable.emplace_back(row.tabIndex, control);
     }
 
     // Each field is announced by its label's caption.
-    for (const ControlSpec& spec : WindowControls()) {
-        if (!spec.labels) continue;
-        auto* label = static_cast<QLabel*>(byName.value(QString::fromLatin1(spec.name)));
-        QWidget* field = byName.value(QString::fromLatin1(spec.labels));
+    for (const ControlRow& row : WindowControls()) {
+        if (!row.labels) continue;
+        auto* label = static_cast<QLabel*>(byName.value(QString::fromLatin1(row.name)));
+        QWidget* field = byName.value(QString::fromLatin1(row.labels));
         label->setBuddy(field);
         field->setAccessibleName(label->text());
     }
 
     // The tab order follows the tab indices; the group takes one place.
     std::sort(focusable.begin(), focusable.end());
-    for (const auto& [index, control] : focusable)
-        if (!qobject_cast<QRadioButton*>(control) || tabChain_.isEmpty() ||
-            !qobject_cast<QRadioButton*>(tabChain_.back()))
-            tabChain_.append(control);
+    bool groupPlaced = false;
+    for (const auto& [index, control] : focusable) {
+        if (qobject_cast<QRadioButton*>(control)) {
+            if (groupPlaced) continue;
+            groupPlaced = true;
+        }
+        tabChain_.append(control);
+    }
 }
 
 void MainWindow::connectCommands() {

@@ -148,14 +148,14 @@ private slots:
                            ui::kClientHeightTwips / ui::kTwipsPerPixel);
         QHash<QString, QRect> placed;
         int count = 0;
-        for (const ui::ControlSpec& spec : ui::WindowControls()) {
-            QWidget* w = f.control(spec.name);
+        for (const ui::ControlRow& row : ui::WindowControls()) {
+            QWidget* w = f.control(row.name);
             const QString container = w->parentWidget() == f.window.get() ? QString() : w->parentWidget()->objectName();
-            QCOMPARE(container, QString::fromLatin1(spec.container ? spec.container : ""));
-            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), spec.name);
-            QVERIFY2(client.contains(QRect(w->mapTo(f.window.get(), QPoint()), w->size())), spec.name);
-            QVERIFY2(w->isVisible(), spec.name);
-            placed.insert(spec.name, w->geometry());
+            QCOMPARE(container, QString::fromLatin1(row.container ? row.container : ""));
+            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), row.name);
+            QVERIFY2(client.contains(QRect(w->mapTo(f.window.get(), QPoint()), w->size())), row.name);
+            QVERIFY2(w->isVisible(), row.name);
+            placed.insert(row.name, w->geometry());
             ++count;
         }
         QCOMPARE(count, 41);
@@ -179,8 +179,8 @@ private slots:
     void no_caption_is_cut_off() {
         WindowFixture f;
         qInfo("face used: %s", qPrintable(QFontInfo(f.text(1)->font()).family()));
-        for (const ui::ControlSpec& spec : ui::WindowControls()) {
-            QWidget* w = f.control(spec.name);
+        for (const ui::ControlRow& row : ui::WindowControls()) {
+            QWidget* w = f.control(row.name);
             const QFontMetrics metrics(w->font());
             QRect room;
             QString caption;
@@ -199,13 +199,13 @@ private slots:
                 caption = radio->text();
             } else if (auto* frame = qobject_cast<ui::FlatFrame*>(w)) {
                 room = frame->rect().adjusted(0, 0, -8, 0);
-                QVERIFY2(room.contains(frame->captionRect()), spec.name);
+                QVERIFY2(room.contains(frame->captionRect()), row.name);
                 continue;
             } else {
                 continue;
             }
             const QString what = QStringLiteral("%1 \"%2\": needs %3 x %4, has %5 x %6")
-                                     .arg(spec.name, caption)
+                                     .arg(row.name, caption)
                                      .arg(metrics.horizontalAdvance(caption))
                                      .arg(metrics.height())
                                      .arg(room.width())
