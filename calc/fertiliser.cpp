@@ -69,10 +69,9 @@ FertiliserResults ComputeFertiliser(const FertiliserInputs& inputs, std::string_
 
     const std::array<double, kResultCount> values = {
         r.density, r.totalTrees, r.nitrogenPerTree, r.totalNitrogen, r.sulphate, r.bags};
-    constexpr std::array<double, kResultCount> factors = {1000, 100, 100, 100, 100, 1};
     for (std::size_t i = 0; i < kResultCount; ++i) {
         // A value beyond a double's range stays infinite (or NaN) when rounded.
-        const double rounded = RoundTo(values[i], factors[i]);
+        const double rounded = RoundTo(values[i], kRoundingFactors[i]);
         if (!std::isfinite(rounded)) return Refused(Refusal::OutOfRange);
         r.texts[i] = FormatNumber(rounded, decimalSeparator);
     }

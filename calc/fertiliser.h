@@ -46,6 +46,10 @@ enum ResultIndex : std::size_t {
     kDensity, kTotalTrees, kNitrogenPerTree, kTotalNitrogen, kSulphate, kBags, kResultCount
 };
 
+// What each display text is rounded to with RoundTo, indexed by ResultIndex:
+// the density to 1/1000, bags to whole bags, the others to 1/100.
+inline constexpr std::array<double, kResultCount> kRoundingFactors = {1000, 100, 100, 100, 100, 1};
+
 struct FertiliserResults {
     // Refusal::None when the numbers and texts below are valid; otherwise all
     // numbers are 0 and all texts empty, and nothing should be shown.
@@ -58,9 +62,9 @@ struct FertiliserResults {
     double sulphate = 0;         // kg of ammonium sulphate
     double bags = 0;             // 50 kg bags of sulphate
 
-    // The display texts, indexed by ResultIndex: each value rounded (density
-    // to 1/1000, bags to whole bags, the others to 1/100) and formatted with
-    // FormatNumber. The numbers above stay unrounded.
+    // The display texts, indexed by ResultIndex: each value rounded by its
+    // kRoundingFactors entry and formatted with FormatNumber. The numbers
+    // above stay unrounded.
     std::array<std::string, kResultCount> texts;
 
     bool ok() const { return refusal == Refusal::None; }

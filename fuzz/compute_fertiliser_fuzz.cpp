@@ -39,10 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const double values[] = {r.density, r.totalTrees, r.nitrogenPerTree, r.totalNitrogen, r.sulphate, r.bags};
-    const double factors[] = {1000, 100, 100, 100, 100, 1};
     for (std::size_t i = 0; i < calc::kResultCount; ++i) {
         if (!std::isfinite(values[i])) std::abort();
-        const double rounded = calc::RoundTo(values[i], factors[i]);
+        const double rounded = calc::RoundTo(values[i], calc::kRoundingFactors[i]);
         const double shown = calc::ReadNumber(r.texts[i]);
         // The text carries 15 significant digits of the rounded value: it is
         // off by at most half a step of the 15th digit (and the read-back's

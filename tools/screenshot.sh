@@ -7,14 +7,14 @@ program=${1:-build/release/app/rurorovirora}
 output=${2:-docs/screenshot.png}
 scale=${3:-1}
 source tools/xvfb.sh
+source tools/window_driver.sh
 start_xvfb 1600x1200
 trap stop_xvfb EXIT
-QT_SCALE_FACTOR=$scale "$program" &
-pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Rurorovirora' | head -n 1)
+export QT_SCALE_FACTOR=$scale
+launch_program "$program"
 sleep 1  # let it paint
 mkdir -p "$(dirname "$output")"
-import -window "$window" "$output"
-kill "$pid"
-wait "$pid" 2>/dev/null || true
+import -window "$WINDOW" "$output"
+kill "$PROGRAM_PID"
+wait "$PROGRAM_PID" 2>/dev/null || true
 echo "Saved $output"

@@ -104,7 +104,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitle);
     setWindowIcon(PixelArtIcon(QStringLiteral(":/pictures/calculator.xpm")));
-    setFont(ClassicFont(Type::Regular));
     resize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     buildControls();
     connectCommands();
