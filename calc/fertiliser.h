@@ -35,8 +35,11 @@ struct FertiliserInputs {
 // Why a calculation gave no result.
 enum class Refusal {
     None,               // the results are valid
-    ZeroDistance,       // the distance reads as 0 (or its square is 0)
-    ZeroLengthOrWidth,  // the length or the width reads as 0 (or their product is 0)
+    ZeroDistance,       // the distance reads as 0
+    ZeroLengthOrWidth,  // the length or the width reads as 0
+    TinyDistance,       // the distance is not 0, but too small: its ground per tree
+                        // is 0 or the trees per hectare beyond a double's range
+    TinyLengthOrWidth,  // the same for the length and width
     OutOfRange,         // an input or a result lies beyond the range of a double
 };
 

@@ -1,13 +1,14 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
+#include <string_view>
 
 namespace ui {
 
 QString ClassicFamily() {
     static const QString family = [] {
-        for (const char* candidate : {"MS Sans Serif", "Liberation Sans"}) {
-            const QString name = QString::fromLatin1(candidate);
+        for (const std::string_view candidate : {form::kClassicFace, std::string_view("Liberation Sans")}) {
+            const QString name = QString::fromLatin1(candidate.data(), static_cast<qsizetype>(candidate.size()));
             if (QFontDatabase::hasFamily(name)) return name;
         }
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
@@ -18,8 +19,8 @@ QString ClassicFamily() {
 QFont ClassicFont(Type type) {
     QFont font(ClassicFamily());
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(type == Type::LargeBold ? 9.75 : 8.25);
-    font.setWeight(type == Type::Regular ? QFont::Normal : QFont::Bold);
+    font.setPointSizeF(form::PointSize(type));
+    font.setWeight(form::IsBold(type) ? QFont::Bold : QFont::Normal);
     return font;
 }
 

@@ -18,33 +18,22 @@
 #include "MessageBox.h"
 #include "PixelArt.h"
 #include "calc/numbers.h"
+#include "form/pictures.h"
+#include "form/texts.h"
 
 namespace ui {
 
 namespace {
-
-const QString kTitle = QStringLiteral("Cálculo de Rurorovirora en Nogal Zezodadu Versión 3.1");
-const QString kProgram = QStringLiteral("Programa de Rurorovirora");
 
 // No field limits what may be typed into it.
 constexpr int kUnlimited = std::numeric_limits<int>::max();
 
 bool TakesFocus(Kind kind) { return kind != Kind::Frame && kind != Kind::Label; }
 
-QString RefusalMessage(calc::Refusal refusal) {
-    switch (refusal) {
-        case calc::Refusal::ZeroDistance:
-            return QStringLiteral("La distancia no puede ser cero. Escriba en Distancia (m) la distancia "
-                                  "entre árboles, en metros.");
-        case calc::Refusal::ZeroLengthOrWidth:
-            return QStringLiteral("El largo y el ancho no pueden ser cero. Escriba en Largo (m) y Ancho (m) "
-                                  "la separación entre árboles, en metros.");
-        case calc::Refusal::OutOfRange:
-        case calc::Refusal::None:
-            break;
-    }
-    return QStringLiteral("Los valores escritos son demasiado grandes para calcular. Revise las hectáreas, "
-                          "la separación entre árboles y el diámetro.");
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+void Inform(QWidget* parent, const form::Box& box) {
+    MessageBox::Inform(parent, FromUtf8(box.title), FromUtf8(box.message));
 }
 
 QWidget* CreateControl(const ControlRow& row, QWidget* container) {
@@ -72,7 +61,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
             combo->setEditable(true);
             combo->setInsertPolicy(QComboBox::NoInsert);  // typing a diameter adds no item
             combo->setCompleter(nullptr);                 // "1" stays "1", not "10"
-            for (int inches = 3; inches <= 19; ++inches) combo->addItem(QString::number(inches), 0);
+            for (int inches = form::kFirstDiameter; inches <= form::kLastDiameter; ++inches) combo->addItem(QString::number(inches), 0);
             combo->setCurrentIndex(-1);
             combo->lineEdit()->setMaxLength(kUnlimited);
             combo->setEditText(caption);
@@ -80,7 +69,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
         }
         case Kind::Label: {
             auto* label = new QLabel(caption, container);
-            label->setAlignment(row.align);
+            label->setAlignment(ToQt(row.align));
             label->setAutoFillBackground(true);
             if (row.textColour) {
                 QPalette palette = label->palette();
@@ -90,7 +79,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
             return label;
         }
         case Kind::Picture: {
-            auto* picture = new PixelArt(QStringLiteral(":/pictures/arrow32.xpm"), container);
+            auto* picture = new PixelArt(form::ArrowPicture(), container);
             picture->setFocusPolicy(Qt::StrongFocus);  // takes the focus in turn, shows no mark
             return picture;
         }
@@ -102,8 +91,8 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kTitle);
-    setWindowIcon(PixelArtIcon(QStringLiteral(":/pictures/calculator.xpm")));
+    setWindowTitle(FromUtf8(form::kWindowTitle));
+    setWindowIcon(PixelArtIcon(form::CalculatorPicture()));
     resize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     buildControls();
     connectCommands();
@@ -152,13 +141,26 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::connectCommands() {
-    const auto button = [this](const char* name) { return findChild<QPushButton*>(QLatin1String(name)); };
-    connect(button("Command1"), &QPushButton::clicked, this, &MainWindow::quit);
-    connect(button("Command2"), &QPushButton::clicked, this, &MainWindow::calculate);
-    connect(button("Command3"), &QPushButton::clicked, this, &MainWindow::resetFields);
-    connect(button("Command4"), &QPushButton::clicked, this, &MainWindow::showAbout);
-    connect(button("Command5"), &QPushButton::clicked, this, &MainWindow::showHelp);
-    connect(button("Command6"), &QPushButton::clicked, this, &MainWindow::showVarieties);
+    for (const form::CommandRow& row : form::kCommands) {
+        auto* button = findChild<QPushButton*>(QLatin1String(row.button));
+        switch (row.command) {
+            case form::Command::Calculate:
+                connect(button, &QPushButton::clicked, this, &MainWindow::calculate);
+                break;
+            case form::Command::Reset:
+                connect(button, &QPushButton::clicked, this, &MainWindow::resetFields);
+                break;
+            case form::Command::Quit:
+                connect(button, &QPushButton::clicked, this, &MainWindow::quit);
+                break;
+            case form::Command::About:
+            case form::Command::Help:
+            case form::Command::Varieties:
+                connect(button, &QPushButton::clicked, this,
+                        [this, command = row.command] { Inform(this, form::InformationBox(command)); });
+                break;
+        }
+    }
 }
 
 QList<QWidget*> MainWindow::tabOrder() const {
@@ -183,49 +185,28 @@ bool MainWindow::focusNextPrevChild(bool next) {
 
 calc::PlantingSystem MainWindow::selectedSystem() const {
     const QAbstractButton* checked = systems_->checkedButton();
-    const QString name = checked ? checked->objectName() : QString();
-    if (name == QLatin1String("Option2")) return calc::PlantingSystem::Rectangular;
-    if (name == QLatin1String("Option3")) return calc::PlantingSystem::Triangular;
-    return calc::PlantingSystem::Square;
+    return form::SystemOfOption(checked ? checked->objectName().toStdString() : std::string());
 }
 
 void MainWindow::calculate() {
     const calc::FertiliserInputs inputs{selectedSystem(),
-                                        field(1)->text().toStdString(),
-                                        field(8)->text().toStdString(),
-                                        field(9)->text().toStdString(),
-                                        field(10)->text().toStdString(),
+                                        field(form::kHectaresField)->text().toStdString(),
+                                        field(form::kDistanceField)->text().toStdString(),
+                                        field(form::kLengthField)->text().toStdString(),
+                                        field(form::kWidthField)->text().toStdString(),
                                         diameter_->currentText().toStdString()};
     const auto results = calc::ComputeFertiliser(inputs, QLocale().decimalPoint().toStdString());
     if (!results.ok()) {
-        MessageBox::Inform(this, kProgram, RefusalMessage(results.refusal));
+        Inform(this, form::RefusalBox(results.refusal));
         return;
     }
     for (std::size_t i = 0; i < results.texts.size(); ++i)
-        field(static_cast<int>(i) + 2)->setText(QString::fromStdString(results.texts[i]));
+        field(form::kFirstResultField + static_cast<int>(i))->setText(QString::fromStdString(results.texts[i]));
 }
 
 void MainWindow::resetFields() {
     const QString zero = QString::fromStdString(calc::FormatNumber(0));
     for (QLineEdit* edit : fields_) edit->setText(zero);
-}
-
-void MainWindow::showAbout() {
-    MessageBox::Inform(this, QStringLiteral("Programa de Rurorovirora ver 3.1"),
-                       QStringLiteral("Programa por Aurelia Quelvas Ordaz y Tadeo Birnal Escárcega, "
-                                      "Campo Experimental Zezodadu, 2004"));
-}
-
-void MainWindow::showHelp() {
-    MessageBox::Inform(this, kProgram,
-                       QStringLiteral("Este programa calcula los requerimientos de Fertilizante en base a la "
-                                      "dosis de 0.160 kg de N por diámetro de tronco"));
-}
-
-void MainWindow::showVarieties() {
-    MessageBox::Inform(this, QStringLiteral("Velto ver 3.1"),
-                       QStringLiteral("Datos válidos en la Comarca Lagunera para el Nogal (Carya illinoensis) "
-                                      "variedades Western & Wichita"));
 }
 
 void MainWindow::quit() { close(); }

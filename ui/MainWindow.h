@@ -4,6 +4,7 @@
 #include <array>
 
 #include "calc/fertiliser.h"
+#include "form/controls.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -29,9 +30,6 @@ protected:
 private slots:
     void calculate();
     void resetFields();
-    void showAbout();
-    void showHelp();
-    void showVarieties();
     void quit();
 
 private:
@@ -42,7 +40,7 @@ private:
 
     QButtonGroup* systems_ = nullptr;
     QComboBox* diameter_ = nullptr;
-    std::array<QLineEdit*, 10> fields_{};  // Text1 .. Text10
+    std::array<QLineEdit*, form::kFieldCount> fields_{};  // Text1 .. Text10
     QList<QWidget*> tabChain_;             // the option group as Option1
 };
 

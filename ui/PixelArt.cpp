@@ -12,8 +12,10 @@ QImage Repeated(const QImage& design, qreal factor) {
 }
 }  // namespace
 
-PixelArt::PixelArt(const QString& path, QWidget* parent)
-    : QWidget(parent), design_(QImage(path).convertToFormat(QImage::Format_ARGB32_Premultiplied)) {}
+QImage PixelArtImage(form::Xpm picture) { return QImage(picture.data()); }
+
+PixelArt::PixelArt(form::Xpm picture, QWidget* parent)
+    : QWidget(parent), design_(PixelArtImage(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied)) {}
 
 void PixelArt::paintEvent(QPaintEvent*) {
     const qreal scale = devicePixelRatioF();
@@ -25,8 +27,8 @@ void PixelArt::paintEvent(QPaintEvent*) {
     painter.drawImage(QPointF(0, 0), scaled_);
 }
 
-QIcon PixelArtIcon(const QString& path) {
-    const QImage design(path);
+QIcon PixelArtIcon(form::Xpm picture) {
+    const QImage design = PixelArtImage(picture);
     QIcon icon;
     for (int factor : {1, 2, 4}) icon.addPixmap(QPixmap::fromImage(Repeated(design, factor)));
     return icon;

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "form/pictures.h"
+
 namespace ui {
 
 // A picture of pixel art, shown unscaled at its top-left corner. On screens
@@ -12,7 +14,7 @@ namespace ui {
 class PixelArt : public QWidget {
     Q_OBJECT
 public:
-    PixelArt(const QString& path, QWidget* parent);
+    PixelArt(form::Xpm picture, QWidget* parent);
 
     QSize pictureSize() const { return design_.size(); }
 
@@ -26,6 +28,9 @@ private:
 
 // An icon of pixel art at its drawn size and at two and four times that
 // size, each pixel repeated, for title bars and menus on dense screens.
-QIcon PixelArtIcon(const QString& path);
+QIcon PixelArtIcon(form::Xpm picture);
+
+// A picture of the shared description as an image.
+QImage PixelArtImage(form::Xpm picture);
 
 }  // namespace ui

@@ -1,17 +1,15 @@
-#include "Layout.h"
+#include "controls.h"
 
 #include <array>
 
-namespace ui {
+namespace form {
 
 namespace {
 
-constexpr QRgb kBlue = 0xFF0000FF;
-constexpr QRgb kDarkBlue = 0xFF0000C0;
-constexpr QRgb kSystem = 0;
-constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignTop;
-constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignTop;
-constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignTop;
+constexpr Colour kSystem = kSystemColour;
+constexpr Align kLeft = Align::Left;
+constexpr Align kCentre = Align::Centre;
+constexpr Align kRight = Align::Right;
 
 using K = Kind;
 using T = Type;
@@ -73,4 +71,10 @@ constexpr std::array<ControlRow, 41> kControls{{
 
 std::span<const ControlRow> WindowControls() { return kControls; }
 
-}  // namespace ui
+const ControlRow* FindControl(std::string_view name) {
+    for (const ControlRow& row : kControls)
+        if (name == row.name) return &row;
+    return nullptr;
+}
+
+}  // namespace form

@@ -1,0 +1,59 @@
+#pragma once
+// Every text of the program that is not a control's caption: the window's
+// title, the information boxes, the refusals of a calculation and the few
+// messages of the program itself. UTF-8, shown exactly as written.
+
+#include <string_view>
+
+#include "calc/fertiliser.h"
+
+namespace form {
+
+inline constexpr std::string_view kWindowTitle = "Cálculo de Rurorovirora en Nogal Zezodadu Versión 3.1";
+
+struct Box {
+    std::string_view title;
+    std::string_view message;
+};
+
+inline constexpr Box kAboutBox{
+    "Programa de Rurorovirora ver 3.1",
+    "Programa por Aurelia Quelvas Ordaz y Tadeo Birnal Escárcega, Campo Experimental Zezodadu, 2004"};
+inline constexpr Box kHelpBox{
+    "Programa de Rurorovirora",
+    "Este programa calcula los requerimientos de Fertilizante en base a la dosis de 0.160 kg de N por "
+    "diámetro de tronco"};
+inline constexpr Box kVarietiesBox{
+    "Velto ver 3.1",
+    "Datos válidos en la Comarca Lagunera para el Nogal (Carya illinoensis) variedades Western & Wichita"};
+
+// The box that says why "Calcular" gave no result.
+inline constexpr std::string_view kRefusalTitle = "Programa de Rurorovirora";
+std::string_view RefusalMessage(calc::Refusal refusal);
+inline Box RefusalBox(calc::Refusal refusal) { return {kRefusalTitle, RefusalMessage(refusal)}; }
+
+// Printed when the program finds no screen to open its window on.
+inline constexpr std::string_view kNoScreen =
+    "rurorovirora: no se pudo abrir ninguna pantalla; el programa necesita una sesión gráfica.";
+
+// What each command button does.
+enum class Command { Calculate, Reset, About, Help, Varieties, Quit };
+
+struct CommandRow {
+    const char* button;
+    Command command;
+};
+
+inline constexpr CommandRow kCommands[] = {
+    {"Command2", Command::Calculate}, {"Command3", Command::Reset},     {"Command4", Command::About},
+    {"Command5", Command::Help},      {"Command6", Command::Varieties}, {"Command1", Command::Quit},
+};
+
+// The box an information command shows (About, Help or Varieties).
+Box InformationBox(Command command);
+
+// The planting system each option button stands for: Option1 "Marco Real",
+// Option2 "Rectangular ", Option3 "Tresbolillo". Any other name: square.
+calc::PlantingSystem SystemOfOption(std::string_view optionName);
+
+}  // namespace form
