@@ -8,35 +8,40 @@ namespace calc {
 
 namespace {
 
-// Trees per hectare stand on 10000 m² divided by the ground one tree takes,
-// or the divisor is 0 and the refusal that names the spacing to correct.
+// Trees per hectare stand on 10000 m² divided by the ground one tree takes.
+// A spacing of 0 cannot be divided by; one so small that its ground is 0 or
+// the trees per hectare beyond a double's range cannot either: each has the
+// refusal that names the spacing to correct.
 struct Ground {
     double divisor = 0;
+    bool zeroSpacing = false;
     Refusal whenZero = Refusal::OutOfRange;
+    Refusal whenTiny = Refusal::OutOfRange;
     bool finiteInputs = true;
 };
 
-Ground GroundPerTree(const FertiliserInputs& in) {
+Ground GroundPerTree(const FertiliserInputs& in, std::string_view separator) {
     Ground g;
     switch (in.system) {
         case PlantingSystem::Square: {
-            const double d = ReadNumber(in.distance);
-            g = {std::pow(d, 2), Refusal::ZeroDistance, std::isfinite(d)};
+            const double d = ReadNumber(in.distance, separator);
+            g = {std::pow(d, 2), d == 0, Refusal::ZeroDistance, Refusal::TinyDistance, std::isfinite(d)};
             break;
         }
         case PlantingSystem::Rectangular: {
-            const double l = ReadNumber(in.length);
-            const double w = ReadNumber(in.width);
-            g = {l * w, Refusal::ZeroLengthOrWidth, std::isfinite(l) && std::isfinite(w)};
+            const double l = ReadNumber(in.length, separator);
+            const double w = ReadNumber(in.width, separator);
+            g = {l * w, l == 0 || w == 0, Refusal::ZeroLengthOrWidth, Refusal::TinyLengthOrWidth,
+                 std::isfinite(l) && std::isfinite(w)};
             break;
         }
         case PlantingSystem::Triangular: {
-            const double d = ReadNumber(in.distance);
+            const double d = ReadNumber(in.distance, separator);
             // 60 degrees in radians, with the eight-digit pi the figures were
             // first worked out with; the full pi would change the results.
             const double angle = (60 * 3.1415927) / 180;
             const double s = std::sin(angle);
-            g = {s * std::pow(d, 2), Refusal::ZeroDistance, std::isfinite(d)};
+            g = {s * std::pow(d, 2), d == 0, Refusal::ZeroDistance, Refusal::TinyDistance, std::isfinite(d)};
             break;
         }
     }
@@ -52,12 +57,13 @@ FertiliserResults Refused(Refusal why) {
 }  // namespace
 
 FertiliserResults ComputeFertiliser(const FertiliserInputs& inputs, std::string_view decimalSeparator) {
-    const Ground ground = GroundPerTree(inputs);
+    const Ground ground = GroundPerTree(inputs, decimalSeparator);
     if (!ground.finiteInputs) return Refused(Refusal::OutOfRange);
-    if (ground.divisor == 0) return Refused(ground.whenZero);
+    if (ground.zeroSpacing) return Refused(ground.whenZero);
+    if (ground.divisor == 0) return Refused(ground.whenTiny);
 
-    const double hectares = ReadNumber(inputs.hectares);
-    const double diameter = ReadNumber(inputs.diameter);
+    const double hectares = ReadNumber(inputs.hectares, decimalSeparator);
+    const double diameter = ReadNumber(inputs.diameter, decimalSeparator);
 
     FertiliserResults r;
     r.density = 10000 / ground.divisor;
@@ -70,9 +76,10 @@ FertiliserResults ComputeFertiliser(const FertiliserInputs& inputs, std::string_
     const std::array<double, kResultCount> values = {
         r.density, r.totalTrees, r.nitrogenPerTree, r.totalNitrogen, r.sulphate, r.bags};
     for (std::size_t i = 0; i < kResultCount; ++i) {
-        // A value beyond a double's range stays infinite (or NaN) when rounded.
+        // A value beyond a double's range stays infinite (or NaN) when rounded;
+        // so many trees to the hectare come from too small a spacing.
         const double rounded = RoundTo(values[i], kRoundingFactors[i]);
-        if (!std::isfinite(rounded)) return Refused(Refusal::OutOfRange);
+        if (!std::isfinite(rounded)) return Refused(i == kDensity ? ground.whenTiny : Refusal::OutOfRange);
         r.texts[i] = FormatNumber(rounded, decimalSeparator);
     }
     return r;

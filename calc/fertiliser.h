@@ -73,8 +73,9 @@ struct FertiliserResults {
     bool ok() const { return refusal == Refusal::None; }
 };
 
-// Computes the six results. The display texts use decimalSeparator (the
-// user's locale separator; the full stop by default). Never yields an
+// Computes the six results. The field texts are read, and the display texts
+// written, with decimalSeparator (the user's locale separator; the full stop
+// by default): see ReadNumber. Never yields an
 // infinite or NaN result: a zero divisor or a value out of range gives a
 // refusal instead.
 FertiliserResults ComputeFertiliser(const FertiliserInputs& inputs,

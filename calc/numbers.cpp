@@ -40,6 +40,14 @@ public:
     }
     void Take() { ++pos_; }
 
+    // Takes `word` if the text goes on with it (blanks before it skipped).
+    bool TakeWord(std::string_view word) {
+        Peek();
+        if (word.empty() || text_.substr(pos_, word.size()) != word) return false;
+        pos_ += word.size();
+        return true;
+    }
+
     // Takes an optional sign; true when it was a minus.
     bool TakeSign() {
         const int c = Peek();
@@ -55,7 +63,9 @@ private:
 
 }  // namespace
 
-double ReadNumber(std::string_view text) {
+double ReadNumber(std::string_view text, std::string_view decimalSeparator) {
+    // The full stop always reads as the point; the locale's separator too.
+    const std::string_view otherPoint = decimalSeparator == "." ? std::string_view() : decimalSeparator;
     Cursor cursor(text);
     const bool negative = cursor.TakeSign();
 
@@ -75,8 +85,11 @@ double ReadNumber(std::string_view text) {
                 sticky = sticky || c != '0';
                 if (!seenPoint) ++scale;
             }
-        } else if (c == '.' && !seenPoint) {
+        } else if (!seenPoint && c == '.') {
             seenPoint = true;
+        } else if (!seenPoint && cursor.TakeWord(otherPoint)) {
+            seenPoint = true;
+            continue;
         } else {
             break;
         }

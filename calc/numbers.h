@@ -13,18 +13,22 @@ namespace calc {
 //
 // - Spaces, tabs and line feeds are skipped wherever they stand, also between
 //   digits: "1 2" reads as 12, "  7.5 m" as 7.5.
-// - An optional sign, digits with at most one full stop as the decimal point
-//   (whatever the user's locale), then an optional exponent: E or e, an
-//   optional sign and digits ("1e3" reads as 1000).
-// - Reading stops at the first character that cannot continue the number; a
-//   comma ends it ("1,5" reads as 1). A text with no number reads as 0.
+// - An optional sign, digits with at most one decimal point, then an optional
+//   exponent: E or e, an optional sign and digits ("1e3" reads as 1000).
+// - The full stop is a decimal point whatever the user's locale. Where the
+//   locale's decimal separator is another one (the comma of es_ES, "٫"), pass
+//   it as decimalSeparator: it then reads as a decimal point too, so every
+//   text FormatNumber shows with that separator reads back as its value.
+// - Reading stops at the first character that cannot continue the number;
+//   where the separator is the full stop a comma ends it ("1,5" reads as 1).
+//   A text with no number reads as 0.
 // - Radix prefixes (&H, &O) are not recognised: the ampersand ends the number,
 //   so "&H10" reads as 0.
 // - A number too large for a double reads as +/- infinity, one too small as 0;
 //   callers decide what to make of an infinite value (ComputeFertiliser
 //   refuses it).
 // Runs in time linear in the length of the text, whatever it holds.
-double ReadNumber(std::string_view text);
+double ReadNumber(std::string_view text, std::string_view decimalSeparator = ".");
 
 // Rounds x to the grid of 1/factor, half-way values upwards (towards positive
 // infinity): floor(x * factor + 0.5) / factor, each step in double arithmetic.

@@ -1,5 +1,6 @@
-// Arbitrary field texts: the calculation either refuses or yields six finite
-// results whose display texts read back to the rounded values.
+// Arbitrary field texts under the point, comma and Arabic separators: the
+// calculation either refuses or yields six finite results whose display texts
+// read back, under the same separator, to the rounded values.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -26,13 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     calc::FertiliserInputs in;
     in.system = static_cast<calc::PlantingSystem>(data[0] % 3);
+    constexpr std::string_view kSeparators[] = {".", ",", "\xD9\xAB"};
+    const std::string_view separator = kSeparators[(data[0] / 3) % 3];
     in.hectares = NextField(rest);
     in.distance = NextField(rest);
     in.length = NextField(rest);
     in.width = NextField(rest);
     in.diameter = NextField(rest);
 
-    const calc::FertiliserResults r = calc::ComputeFertiliser(in);
+    const calc::FertiliserResults r = calc::ComputeFertiliser(in, separator);
     if (!r.ok()) {
         for (const auto& text : r.texts)
             if (!text.empty()) std::abort();
@@ -42,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < calc::kResultCount; ++i) {
         if (!std::isfinite(values[i])) std::abort();
         const double rounded = calc::RoundTo(values[i], calc::kRoundingFactors[i]);
-        const double shown = calc::ReadNumber(r.texts[i]);
+        const double shown = calc::ReadNumber(r.texts[i], separator);
         // The text carries 15 significant digits of the rounded value: it is
         // off by at most half a step of the 15th digit (and the read-back's
         // own rounding).
@@ -52,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else if (shown != 0) {
             std::abort();
         }
-        if (calc::FormatNumber(shown) != r.texts[i]) std::abort();
+        if (calc::FormatNumber(shown, separator) != r.texts[i]) std::abort();
     }
     return 0;
 }

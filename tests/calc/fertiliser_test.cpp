@@ -108,6 +108,17 @@ TEST(Fertiliser, LocaleSeparatorOnlyChangesTheTexts) {
     EXPECT_EQ(comma.sulphate, point.sulphate);
 }
 
+TEST(Fertiliser, ACommaLocaleReadsWhatItsUsersType) {
+    // "7,5" m and "2,5" ha under es_ES: 21 bags, as "7.5" and "2.5" give
+    // everywhere; where the separator is the point a comma still ends the
+    // number, as it always did.
+    const auto typed = Square("2,5", "7,5", "3");
+    EXPECT_EQ(ComputeFertiliser(typed, ",").texts[calc::kBags], "21");
+    EXPECT_EQ(ComputeFertiliser(Square("2.5", "7.5", "3"), ",").texts[calc::kBags], "21");
+    EXPECT_EQ(ComputeFertiliser(Square("2.5", "7.5", "3")).texts[calc::kBags], "21");
+    EXPECT_EQ(ComputeFertiliser(typed, ".").texts[calc::kBags], "19");
+}
+
 struct RefusalRow {
     std::string name;
     friend void PrintTo(const RefusalRow& row, std::ostream* os) { *os << row.name; }
@@ -132,17 +143,23 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"square_after_reset", Square("0", "0", "3"), Refusal::ZeroDistance},
         RefusalRow{"square_cleared_distance", Square("10", "", "3"), Refusal::ZeroDistance},
         RefusalRow{"triangular_zero_distance", Triangular("10", "abc", "3"), Refusal::ZeroDistance},
-        RefusalRow{"tiny_distance_squares_to_zero", Square("10", "1e-200", "3"), Refusal::ZeroDistance},
+        RefusalRow{"tiny_distance_squares_to_zero", Square("10", "1e-200", "3"), Refusal::TinyDistance},
+        RefusalRow{"tiny_triangular_distance", Triangular("10", "1e-170", "3"), Refusal::TinyDistance},
+        RefusalRow{"zero_written_long_is_still_zero", Square("10", "0.000e-999", "3"), Refusal::ZeroDistance},
         RefusalRow{"rectangular_zero_length", Rectangular("10", "0", "8", "3"), Refusal::ZeroLengthOrWidth},
         RefusalRow{"rectangular_zero_width", Rectangular("10", "10", "", "3"), Refusal::ZeroLengthOrWidth},
         RefusalRow{"tiny_length_times_width_is_zero", Rectangular("1", "1e-200", "1e-200", "3"),
+                   Refusal::TinyLengthOrWidth},
+        RefusalRow{"tiny_width_gives_too_many_trees", Rectangular("1", "1", "1e-305", "3"),
+                   Refusal::TinyLengthOrWidth},
+        RefusalRow{"one_of_two_spacings_zero_is_zero", Rectangular("1", "1e-200", "0", "3"),
                    Refusal::ZeroLengthOrWidth},
         RefusalRow{"distance_too_large_for_a_double", Square("10", "1e400", "3"), Refusal::OutOfRange},
         RefusalRow{"width_too_large_for_a_double", Rectangular("10", "1", "-1e999", "3"), Refusal::OutOfRange},
         RefusalRow{"hectares_too_large_for_a_double", Square("1e400", "7", "3"), Refusal::OutOfRange},
         RefusalRow{"diameter_too_large_for_a_double", Square("10", "7", "1e309"), Refusal::OutOfRange},
         RefusalRow{"enormous_area_overflows", Square("1e305", "0.01", "19"), Refusal::OutOfRange},
-        RefusalRow{"density_overflows_only_when_rounded", Square("1", "1e-152", "3"), Refusal::OutOfRange}),
+        RefusalRow{"density_overflows_only_when_rounded", Square("1", "1e-152", "3"), Refusal::TinyDistance}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return info.param.name; });
 
 }  // namespace

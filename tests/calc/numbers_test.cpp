@@ -1,9 +1,12 @@
 #include "calc/numbers.h"
 
+#include "calc/fertiliser.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace {
@@ -30,13 +33,14 @@ struct ReadRow {
     friend void PrintTo(const ReadRow& row, std::ostream* os) { *os << row.name; }
     std::string text;
     double expected;
+    std::string separator = ".";  // the user's locale separator
 };
 
 class ReadNumberTest : public testing::TestWithParam<ReadRow> {};
 
 TEST_P(ReadNumberTest, Reads) {
     const ReadRow& row = GetParam();
-    EXPECT_EQ(ReadNumber(row.text), row.expected) << '"' << row.text << '"';
+    EXPECT_EQ(ReadNumber(row.text, row.separator), row.expected) << '"' << row.text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,7 +77,17 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"too_large_negative_is_minus_infinite", "-1e400", -std::numeric_limits<double>::infinity()},
         ReadRow{"too_small_is_zero", "1e-400", 0},
         ReadRow{"huge_exponent_digits_saturate", "1e99999999999999999999999", std::numeric_limits<double>::infinity()},
-        ReadRow{"huge_negative_exponent_saturates", "5e-99999999999999999999999", 0}),
+        ReadRow{"huge_negative_exponent_saturates", "5e-99999999999999999999999", 0},
+        ReadRow{"comma_locale_reads_the_comma", "7,5 m", 7.5, ","},
+        ReadRow{"comma_locale_still_reads_the_point", "7.5", 7.5, ","},
+        ReadRow{"comma_locale_second_comma_ends", "1,5,3", 1.5, ","},
+        ReadRow{"comma_locale_comma_after_point_ends", "1.5,3", 1.5, ","},
+        ReadRow{"comma_locale_blanks_around_the_comma", "1 , 5", 1.5, ","},
+        ReadRow{"comma_locale_exponent_form", "1,5E+20", 1.5e20, ","},
+        ReadRow{"comma_locale_leading_comma", ",25", 0.25, ","},
+        ReadRow{"arabic_separator_is_read_where_it_is_the_locale_s", "2\xD9\xAB" "25", 2.25, "\xD9\xAB"},
+        ReadRow{"arabic_separator_ends_the_number_elsewhere", "2\xD9\xAB" "25", 2},
+        ReadRow{"first_byte_of_a_separator_ends_the_number", "2\xD9" "25", 2, "\xD9\xAB"}),
     RowName<ReadRow>);
 
 TEST(ReadNumberLongText, ManyDigitsStillRoundCorrectly) {
@@ -171,6 +185,24 @@ TEST(FormatNumberSeparator, UsesTheGivenSeparatorOnlyWhereThereIsAFraction) {
     EXPECT_EQ(FormatNumber(96, ","), "96");
     EXPECT_EQ(FormatNumber(1.5e20, ","), "1,5E+20");
     EXPECT_EQ(FormatNumber(0.5, "\xD9\xAB"), "0\xD9\xAB" "5");  // Arabic decimal separator
+}
+
+TEST(FormatNumberRoundTrip, EveryShownResultReadsBackInItsLocale) {
+    // What "Calcular" shows, typed or pasted back under the same locale, is
+    // read as the value shown: results of every rounding factor, whole and
+    // fractional, fixed and exponent form, under ".", "," and "٫".
+    std::mt19937_64 random(20041);
+    std::uniform_real_distribution<double> mantissa(1, 10);
+    std::uniform_int_distribution<int> power(-9, 30);
+    for (const std::string separator : {".", ",", "\xD9\xAB"}) {
+        for (int i = 0; i < 3000; ++i) {
+            const double x = mantissa(random) * std::pow(10.0, power(random)) * (i % 7 == 0 ? -1 : 1);
+            const double shown = RoundTo(x, calc::kRoundingFactors[static_cast<std::size_t>(i) % calc::kResultCount]);
+            const std::string text = FormatNumber(shown, separator);
+            EXPECT_EQ(ReadNumber(text, separator), ReadNumber(FormatNumber(shown))) << text;
+            EXPECT_EQ(FormatNumber(ReadNumber(text, separator), separator), text);
+        }
+    }
 }
 
 TEST(FormatNumberRoundTrip, ReadsBackToTheValueItShows) {
