@@ -196,12 +196,11 @@ void MainWindow::calculate() {
                                         field(form::kWidthField)->text().toStdString(),
                                         diameter_->currentText().toStdString()};
     const auto results = calc::ComputeFertiliser(inputs, QLocale().decimalPoint().toStdString());
-    if (!results.ok()) {
-        Inform(this, form::RefusalBox(results.refusal));
-        return;
-    }
+    // A refusal leaves every input as typed and empties the six results (its
+    // texts are empty): they belong to no calculation now.
     for (std::size_t i = 0; i < results.texts.size(); ++i)
         field(form::kFirstResultField + static_cast<int>(i))->setText(QString::fromStdString(results.texts[i]));
+    if (!results.ok()) Inform(this, form::RefusalBox(results.refusal));
 }
 
 void MainWindow::resetFields() {

@@ -125,7 +125,7 @@ private slots:
         }
     }
 
-    void calcular_refuses_a_zero_spacing_and_keeps_every_field() {
+    void calcular_refuses_a_zero_spacing_keeps_the_inputs_and_empties_the_results() {
         struct Refusal {
             int option;
             const char* distance;
@@ -135,17 +135,22 @@ private slots:
         };
         const Refusal refusals[] = {{1, "0", "10", "8", "distancia"}, {3, "", "10", "8", "distancia"},
                                     {2, "7", "0", "8", "largo y el ancho"}, {2, "7", "10", "x", "largo y el ancho"},
-                                    {1, "1e400", "0", "0", "demasiado grandes"}};
+                                    {1, "1e400", "0", "0", "demasiado grandes"},
+                                    {1, "1e-200", "0", "0", "distancia es demasiado pequeña"},
+                                    {2, "7", "1e-200", "1e-200", "demasiado pequeño"}};
         for (const Refusal& r : refusals) {
             WindowFixture f;
+            Enter(f, kPlantations[0]);
+            f.click("Command2");  // a calculation whose results must not stay beside the new inputs
             Enter(f, {"", r.option, "10", r.distance, r.length, r.width, "3", {}});
-            f.type(f.text(4), QStringLiteral("algo escrito"));
-            const QStringList before = AllTexts(f);
+            QStringList expected = AllTexts(f);
+            for (int i = 1; i <= 6; ++i) expected[i] = QString();
+            f.boxes.clear();
             f.click("Command2");
-            QCOMPARE(AllTexts(f), before);
+            QCOMPARE(AllTexts(f), expected);
             QCOMPARE(f.boxes.size(), std::size_t{1});
             QCOMPARE(f.boxes[0].title, QStringLiteral("Programa de Rurorovirora"));
-            QVERIFY2(f.boxes[0].text.contains(QLatin1String(r.names)), qPrintable(f.boxes[0].text));
+            QVERIFY2(f.boxes[0].text.contains(QString::fromUtf8(r.names)), qPrintable(f.boxes[0].text));
         }
     }
 
@@ -157,7 +162,8 @@ private slots:
         f.click("Command3");
         f.click("Command2");
         QCOMPARE(f.boxes.size(), std::size_t{1});
-        for (int i = 1; i <= 10; ++i) QCOMPARE(f.text(i)->text(), QStringLiteral("0"));
+        for (int i : {1, 8, 9, 10}) QCOMPARE(f.text(i)->text(), QStringLiteral("0"));
+        for (int i = 2; i <= 7; ++i) QCOMPARE(f.text(i)->text(), QString());
     }
 
     void the_refusal_box_is_a_plain_information_box() {
