@@ -27,6 +27,7 @@ Pixels DecodeXpm(Xpm xpm) {
         const char* line = xpm[static_cast<std::size_t>(i)];
         unsigned rgb = 0;
         const auto key = static_cast<unsigned char>(line[0]);
+        if (key == 0) return {};
         if (std::strcmp(line + 1, " c None") == 0) {
             palette[key] = 0;
         } else if (std::sscanf(line + 1, " c #%6x", &rgb) == 1) {
