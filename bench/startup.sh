@@ -5,6 +5,7 @@
 # resident memory at that moment, and the processor time used (all threads). The program runs interleaved with a bare Qt
 # window of the same size holding one label; each run takes them in turn,
 # starting with a different one each time. Medians of RUNS runs.
+# Ratios are the medians' ratio and, "paired", the median of each run's ratio.
 #   bench/startup.sh [BUILD_DIR] [RUNS] [OTHER_PROGRAM...]
 # OTHER_PROGRAMs (e.g. an older build of the program) join the rotation.
 set -euo pipefail
@@ -19,7 +20,7 @@ source tools/xvfb.sh
 start_xvfb 1024x768
 trap stop_xvfb EXIT
 
-times=() memory=() cpu=()
+times=() memory=() cpu=() ratios=() this_run=()
 for p in "${programs[@]}"; do "$probe" "$size" "$p" >/dev/null; done  # warm the caches
 count=${#programs[@]}
 for run in $(seq 0 $((runs - 1))); do
@@ -29,6 +30,11 @@ for run in $(seq 0 $((runs - 1))); do
     times[i]+="$ms "
     memory[i]+="$kib "
     cpu[i]+="$cpu_ms "
+    this_run[i]=$ms
+  done
+  # Each program against the bare window of the same run: steadier on a busy machine.
+  for i in $(seq 1 $((count - 1))); do
+    ratios[i]+="$(awk -v a="${this_run[i]}" -v b="${this_run[0]}" 'BEGIN {print a / b}') "
   done
 done
 
@@ -40,6 +46,8 @@ for i in $(seq 0 $((count - 1))); do
   t=$(echo "${times[i]}" | median)
   m=$(echo "${memory[i]}" | median)
   c=$(echo "${cpu[i]}" | median)
-  awk -v p="${programs[$i]}" -v t="$t" -v m="$m" -v c="$c" -v bt="$bare_t" -v bm="$bare_m" \
-    'BEGIN {printf "%-36s %7.1f ms  %.3f x  peak %6.1f MiB  %+5.1f MiB  cpu %6.1f ms\n", p, t, t / bt, m / 1024, (m - bm) / 1024, c}'
+  r=$( ((i == 0)) && echo 1 || echo "${ratios[i]}" | median)
+  awk -v p="${programs[$i]}" -v t="$t" -v m="$m" -v c="$c" -v r="$r" -v bt="$bare_t" -v bm="$bare_m" \
+    'BEGIN {printf "%-32s %7.1f ms  %.3f x (paired %.3f x)  peak %5.1f MiB %+4.1f MiB  cpu %5.1f ms\n",
+            p, t, t / bt, r, m / 1024, (m - bm) / 1024, c}'
 done
