@@ -213,7 +213,8 @@ int main(int argc, char* argv[]) {
             if (!area.covers(width, height)) continue;
             const long peak = PeakKiB(child);
             const double mainCpu = MainThreadCpuMs(child);
-            // Further events of this frame are still queued; the pixels are read after them.
+            // The pixels as the server holds them when it answers: this frame, as
+            // long as the program does not draw again at once (none of ours does).
             XImage* frame = PaintedFrame(display, damage.drawable, width, height);
             if (!frame) continue;
             kill(child, SIGTERM);
