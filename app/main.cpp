@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 
 int main(int argc, char* argv[]) {
+    ui::StartReadingFonts();
     QApplication app(argc, argv);
     ui::SetUpApplication(app);
     ui::MainWindow window;

@@ -2,10 +2,11 @@
 # needs, only those still missing, without asking.
 
 # Building and running the program.
-RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-liberation)
+RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libfontconfig-dev qt6-translations-l10n fonts-liberation)
 # Everything the tests, fuzzing, benchmarks, real-window checks and packaging use.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream dpkg-dev file)
+  xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream dpkg-dev file
+  libx11-dev libxdamage-dev libxfixes-dev)
 
 ensure_packages() {
   local missing=()

@@ -3,23 +3,32 @@
 #   start_xvfb [WIDTHxHEIGHT]  -> exports DISPLAY
 start_xvfb() {
   local size=${1:-1024x768}
-  local display
-  for display in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
-  done
-  Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp -dpi 96 >/dev/null 2>&1 &
+  # The server takes the first free display itself and writes its number
+  # when it accepts connections: scripts started at the same moment never
+  # share a server.
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -dpi 96 3>"$number_file" >/dev/null 2>&1 &
   XVFB_PID=$!
-  export DISPLAY=":$display"
   XDG_RUNTIME_DIR=$(mktemp -d)
   export XDG_RUNTIME_DIR
   # No session bus: nothing may start a stray bus daemon.
   export DBUS_SESSION_BUS_ADDRESS="disabled:"
-  local i
-  for i in $(seq 1 100); do
-    xdpyinfo >/dev/null 2>&1 && return 0
+  local i display=
+  for i in $(seq 1 200); do
+    display=$(head -n 1 "$number_file")
+    [ -n "$display" ] && break
+    kill -0 "$XVFB_PID" 2>/dev/null || break
     sleep 0.05
   done
-  echo "Xvfb did not start" >&2
+  rm -f "$number_file"
+  if [ -z "$display" ]; then
+    echo "Xvfb did not start" >&2
+    return 1
+  fi
+  export DISPLAY=":$display"
+  xdpyinfo >/dev/null 2>&1 && return 0
+  echo "Xvfb on $DISPLAY does not answer" >&2
   return 1
 }
 

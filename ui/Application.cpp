@@ -5,10 +5,38 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <thread>
 
 #include "Fonts.h"
 
+#ifdef RURO_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace ui {
+
+namespace {
+
+// The thread reading the font configuration; joined before the first font
+// is chosen, or at the latest when the program ends.
+struct FontReader {
+    std::thread thread;
+    void wait() {
+        if (thread.joinable()) thread.join();
+    }
+    ~FontReader() { wait(); }
+};
+FontReader fontReader;
+
+}  // namespace
+
+void StartReadingFonts() {
+#ifdef RURO_HAVE_FONTCONFIG
+    // Qt would read it on the main thread at the first font; read twice at
+    // once it would be built twice, so nothing else may ask for it meanwhile.
+    if (!fontReader.thread.joinable()) fontReader.thread = std::thread([] { FcInit(); });
+#endif
+}
 
 void SetUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("rurorovirora"));
@@ -22,6 +50,7 @@ void SetUpApplication(QApplication& app) {
     if (translator->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 
+    fontReader.wait();
     QApplication::setFont(ClassicFont(Type::Regular));
 }
 

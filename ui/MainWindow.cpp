@@ -92,12 +92,21 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(FromUtf8(form::kWindowTitle));
-    setWindowIcon(PixelArtIcon(form::CalculatorPicture()));
     resize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     buildControls();
     connectCommands();
     findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
     tabChain_.front()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!iconPending_) return;
+    iconPending_ = false;
+    // The icon is not part of the window's first frame: it is drawn and
+    // handed to the window manager once that frame is on the screen.
+    QMetaObject::invokeMethod(
+        this, [this] { setWindowIcon(PixelArtIcon(form::CalculatorPicture())); }, Qt::QueuedConnection);
 }
 
 void MainWindow::buildControls() {

@@ -26,6 +26,7 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private slots:
     void calculate();
@@ -42,6 +43,7 @@ private:
     QComboBox* diameter_ = nullptr;
     std::array<QLineEdit*, form::kFieldCount> fields_{};  // Text1 .. Text10
     QList<QWidget*> tabChain_;             // the option group as Option1
+    bool iconPending_ = true;              // the icon follows the first frame
 };
 
 }  // namespace ui

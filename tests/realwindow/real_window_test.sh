@@ -13,6 +13,10 @@ trap '[ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null; stop_xvfb' E
 
 launch_program "$1"
 
+# The icon comes after the first frame; the window manager gets it at three sizes.
+icons=$(xprop -id "$WINDOW" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+[ "$icons" = "Icon (32 x 32) Icon (64 x 64) Icon (128 x 128) " ] || drive_fail "window icons: '$icons'"
+
 # Replaces the text of the field that has the focus.
 type_text() {
   xdotool key --clearmodifiers ctrl+a

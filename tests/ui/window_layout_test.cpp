@@ -49,7 +49,7 @@ private slots:
     void starts_with_zeros_three_and_marco_real_focused() {
         WindowFixture f;
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Cálculo de Rurorovirora en Nogal Zezodadu Versión 3.1"));
-        QVERIFY(!f.window->windowIcon().isNull());
+        QTRY_VERIFY(!f.window->windowIcon().isNull());  // it follows the first frame
         QVERIFY(f.window->isWindow() && !f.window->inherits("QDialog"));
         for (int i = 1; i <= 10; ++i) QCOMPARE(f.text(i)->text(), QStringLiteral("0"));
         QCOMPARE(f.combo()->currentText(), QStringLiteral("3"));
@@ -62,6 +62,26 @@ private slots:
         QCOMPARE(FocusName(), QStringLiteral("Option1"));
         QCOMPARE(f.window->size(), QSize(735, 456));
         QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+    }
+
+    // Nothing is spent on the icon before the window's first frame; it comes
+    // right after, the calculator at 1, 2 and 4 times, each pixel repeated.
+    void icon_comes_after_the_first_frame_whole() {
+        ui::MainWindow window;
+        QVERIFY(window.windowIcon().isNull());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(!window.windowIcon().isNull());
+        const QImage design = ui::PixelArtImage(form::CalculatorPicture()).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(window.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}, {128, 128}}));
+        for (const int factor : {1, 2, 4}) {
+            const QImage icon =
+                window.windowIcon().pixmap(design.size() * factor, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(icon.size(), design.size() * factor);
+            for (int y = 0; y < icon.height(); ++y)
+                for (int x = 0; x < icon.width(); ++x)
+                    QCOMPARE(icon.pixel(x, y), design.pixel(x / factor, y / factor));
+        }
     }
 
     void tab_walks_the_whole_order_and_wraps() {
