@@ -12,3 +12,9 @@ CALCULAR_TWIPS=(3240 5280 1575 495)
 RESET_TWIPS=(2640 6000 1095 375)
 ABOUT_TWIPS=(1560 6000 1095 375)
 ABOUT_TITLE="Programa de Rurorovirora ver 3.1"
+# The option buttons "Marco Real" and "Rectangular ", and the diameter list.
+OPTION1_TWIPS=(840 1320 1215 255)
+OPTION2_TWIPS=(840 2520 1215 255)
+COMBO_TWIPS=(3120 3720 600 315)
+# The worked example's plantation planted "Tresbolillo": its trees per hectare.
+TRIANGULAR_DENSITY=235.653

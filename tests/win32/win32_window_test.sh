@@ -3,7 +3,8 @@
 # example typed and calculated, with the user's decimal separator set to a
 # comma in the Windows regional settings; a refusal (inputs kept as typed,
 # results emptied, the box closed with Enter); Reset; an information box
-# closed with Enter; accented text through the clipboard both ways; Salir
+# closed with Enter; accented text through the clipboard both ways; the
+# option group by the arrow keys; the diameter keeps what is typed; Salir
 # with exit status 0. Uses WINEPREFIX when given, else a private prefix.
 #   win32_window_test.sh PROGRAM.exe
 set -euo pipefail
@@ -96,6 +97,32 @@ kill "$CLIP_PID" 2>/dev/null || true
 CLIP_PID=
 expect_field 9 "$accented"
 pass "accented text survives the clipboard both ways"
+
+# The diameter keeps what is typed: no completion turns "1" into "10".
+click_twips "${COMBO_TWIPS[@]}"
+type_text 1
+xdotool key --clearmodifiers ctrl+a ctrl+c
+sleep 0.2
+shown=$(xclip -o -selection clipboard)
+[ "$shown" = 1 ] || drive_fail "the diameter shows '$shown' after typing 1"
+pass "the diameter keeps what is typed"
+
+# The option group by the keyboard. Down twice from "Marco Real" selects
+# "Rectangular " (whose length reads 0 here: refused); Up then selects
+# "Tresbolillo".
+click_twips $(field_twips 1)
+type_text "$WORKED_HECTARES"
+click_twips $(field_twips 8)
+type_text "$WORKED_DISTANCE"
+click_twips "${OPTION1_TWIPS[@]}"
+xdotool key Down Down
+click_twips "${CALCULAR_TWIPS[@]}"
+close_box_with_enter "$REFUSAL_TITLE"
+click_twips "${OPTION2_TWIPS[@]}"
+xdotool key Up
+click_twips "${CALCULAR_TWIPS[@]}"
+expect_field 2 "${TRIANGULAR_DENSITY//./,}"
+pass "arrow keys move the selection within the option group"
 
 quit_and_check_status
 pass "Salir ends the program with status 0"
