@@ -17,8 +17,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# ctest runs the cross-built programs through Wine.
-find_program(RURO_WINE wine)
-if(RURO_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${RURO_WINE})
-endif()
+# ctest runs the cross-built programs through Wine, in the Wine prefix the
+# caller made (WINEPREFIX) or else in a throw-away one.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine_run.sh)
