@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace win {
 
@@ -51,6 +52,9 @@ std::vector<const form::ControlRow*> CreationOrder() {
     bool groupPlaced = false;
     for (const form::ControlRow* row : focusable) {
         if (row->kind != form::Kind::Option) {
+            // A field's label just before it: Windows names the field after it.
+            for (const form::ControlRow* label : labels)
+                if (label->labels && std::string_view(label->labels) == row->name) order.push_back(label);
             order.push_back(row);
         } else if (!groupPlaced) {
             groupPlaced = true;
@@ -58,7 +62,8 @@ std::vector<const form::ControlRow*> CreationOrder() {
                 if (option.kind == form::Kind::Option) order.push_back(&option);
         }
     }
-    order.insert(order.end(), labels.begin(), labels.end());
+    for (const form::ControlRow* label : labels)
+        if (!label->labels) order.push_back(label);
     // Containers come before what they hold in the rows: reversed, an inner
     // frame lies above its outer one.
     order.insert(order.end(), frames.rbegin(), frames.rend());

@@ -33,10 +33,10 @@ int FontHeight(form::Type type, int dpi);
 
 // The 41 rows in the order the window creates them, which is also the
 // order of the keyboard and of drawing (the first created lies on top):
-// the controls that take the focus by tab index, the option buttons
-// together at the place of the first, in the order they stand in (so the
-// arrow keys go down the column); then the labels; then the frames, an
-// inner frame above the one around it.
+// the controls that take the focus by tab index, each field's label just
+// before it, the option buttons together at the place of the first, in the
+// order they stand in (so the arrow keys go down the column); then the
+// other labels; then the frames, an inner frame above the one around it.
 std::vector<const form::ControlRow*> CreationOrder();
 
 // Whether a control starts a new group for the arrow keys: every control

@@ -9,7 +9,6 @@ REFUSED_DISTANCE="0 m"
 REFUSAL_TITLE="Programa de Rurorovirora"
 # Buttons, in twips within the window: left top width height.
 CALCULAR_TWIPS=(3240 5280 1575 495)
-RESET_TWIPS=(2640 6000 1095 375)
 ABOUT_TWIPS=(1560 6000 1095 375)
 ABOUT_TITLE="Programa de Rurorovirora ver 3.1"
 # The option buttons "Marco Real" and "Rectangular ", and the diameter list.

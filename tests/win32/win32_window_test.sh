@@ -2,7 +2,7 @@
 # The Windows program under Wine in a real X window (Xvfb): the worked
 # example typed and calculated, with the user's decimal separator set to a
 # comma in the Windows regional settings; a refusal (inputs kept as typed,
-# results emptied, the box closed with Enter); Reset; an information box
+# results emptied, the box closed with Enter); Reset by the keyboard; an information box
 # closed with Enter; accented text through the clipboard both ways; the
 # option group by the arrow keys; the diameter keeps what is typed; Salir
 # with exit status 0. Uses WINEPREFIX when given, else a private prefix.
@@ -75,10 +75,13 @@ expect_field 1 "$WORKED_HECTARES"
 for n in 2 3 4 5 6 7; do expect_field "$n" ""; done
 pass "refusal keeps the inputs and empties the results"
 
-# Reset: every field shows 0.
-click_twips "${RESET_TWIPS[@]}"
+# Reset by the keyboard: from the distance, Tab goes to "Calcular", then to
+# "Reset"; Enter presses it. Every field shows 0.
+click_twips $(field_twips 8)
+xdotool key Tab Tab Return
+sleep 0.2
 for n in $(seq 1 10); do expect_field "$n" 0; done
-pass "Reset writes 0 into the ten fields"
+pass "Reset (Tab from Calcular, Enter) writes 0 into the ten fields"
 
 # An information box, closed with Enter.
 click_twips "${ABOUT_TWIPS[@]}"

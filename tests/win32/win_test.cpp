@@ -61,11 +61,21 @@ TEST(Win32Layout, CreationOrderIsTheKeyboardOrder) {
     std::vector<std::string> names;
     for (const auto* row : order) names.emplace_back(row->name);
     // The option group at its first place, down the column; then the tab indices.
-    const std::vector<std::string> head(names.begin(), names.begin() + 8);
-    EXPECT_EQ(head, (std::vector<std::string>{"Option1", "Option3", "Option2", "Command1", "Combo1", "Text1", "Text2",
-                                              "Text3"}));
-    EXPECT_EQ(names[19], "Picture1");  // the last two controls that take the focus
-    EXPECT_EQ(names[20], "Command6");
+    // Each field's label just before it (Windows names a field after the
+    // label before it).
+    const std::vector<std::string> head(names.begin(), names.begin() + 10);
+    EXPECT_EQ(head, (std::vector<std::string>{"Option1", "Option3", "Option2", "Command1", "Label1", "Combo1", "Label2",
+                                              "Text1", "Label3", "Text2"}));
+    std::vector<std::string> focusable;
+    for (const auto* row : order)
+        if (row->kind != form::Kind::Label && row->kind != form::Kind::Frame) focusable.emplace_back(row->name);
+    ASSERT_EQ(focusable.size(), 21u);
+    EXPECT_EQ(focusable[19], "Picture1");  // the last two controls that take the focus
+    EXPECT_EQ(focusable[20], "Command6");
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        if (order[i]->labels) {
+            EXPECT_EQ(names[i + 1], order[i]->labels) << names[i];
+        }
     // Frames last, each inner frame above (before) the one around it.
     const std::vector<std::string> tail(names.end() - 4, names.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"Frame3", "Frame2", "Frame4", "Frame1"}));
