@@ -54,7 +54,6 @@ cmake --build --preset mingw
   trap stop_wine_prefix EXIT
   ctest --preset mingw
   ./tools/win32_screenshot.sh build/mingw/win/rurorovirora.exe build/screenshots/win32.png
-  ./tools/win32_screenshot.sh build/mingw/win/rurorovirora.exe build/screenshots/win32-200.png 192
 )
 cpack --preset mingw
 echo "Windows step: $(($(date +%s) - windows_started)) s"
