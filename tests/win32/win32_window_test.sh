@@ -54,6 +54,8 @@ close_box_with_enter() { # title
 # The user's regional settings say a comma: the results must show one.
 wine reg add 'HKCU\Control Panel\International' /v sDecimal /d , /f >/dev/null 2>&1
 launch_program wine "$program"
+xprop -id "$WINDOW" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || drive_fail "the window shows no 32 x 32 icon"
+pass "the window shows its icon"
 
 # Keyboard from the first focus ("Marco Real"): Salir, Combo1, Text1.
 xdotool key Tab Tab Tab
