@@ -3,7 +3,8 @@
 # caller for several tests), that one is used and left to the caller.
 #   start_wine_prefix   -> exports WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES
 #   stop_wine_prefix    (in the EXIT trap) ends the prefix's Wine server and
-#                       removes the prefix if this script made it
+#                       its programs (before their X server goes) and removes
+#                       the prefix if this script made it
 export WINEDEBUG=-all
 # No prompts to fetch Mono or Gecko: the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -23,9 +24,10 @@ start_wine_prefix() {
 }
 
 stop_wine_prefix() {
-  if [ -n "${WINE_PREFIX_OWNED:-}" ] && [ -n "${WINEPREFIX:-}" ]; then
-    wineserver --kill 2>/dev/null || true
-    wineserver --wait 2>/dev/null || true
+  [ -n "${WINEPREFIX:-}" ] || return 0
+  wineserver --kill 2>/dev/null || true
+  wineserver --wait 2>/dev/null || true
+  if [ -n "${WINE_PREFIX_OWNED:-}" ]; then
     rm -rf "$WINEPREFIX"
     WINEPREFIX=
     WINE_PREFIX_OWNED=
