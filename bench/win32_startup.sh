@@ -11,6 +11,7 @@ build=${1:-build/mingw}
 runs=${2:-15}
 source tools/xvfb.sh
 source tools/wine.sh
+unset WINEPREFIX  # a private prefix, whatever the caller has
 start_wine_prefix
 start_xvfb 1024x768
 trap 'wineserver --kill 2>/dev/null || true; stop_wine_prefix; stop_xvfb' EXIT

@@ -50,6 +50,7 @@ cmake --build --preset mingw
   # One throw-away Wine prefix for the calc suite, the window test and the
   # screenshot; removed when they are done.
   source tools/wine.sh
+  unset WINEPREFIX
   start_wine_prefix
   trap stop_wine_prefix EXIT
   ctest --preset mingw
