@@ -32,7 +32,6 @@ struct Control {
 };
 
 struct WindowState {
-    int dpi = kDefaultDpi;
     std::vector<Control> controls;  // in creation order
     std::array<HFONT, 4> fonts{};   // by form::Type
     HWND focus = nullptr;           // the control to give the focus back to
@@ -174,7 +173,6 @@ void CreateFonts(int dpi) {
 // Places every control and sets its font for the window's density.
 void LayOut(int dpi) {
     WindowState& state = State();
-    state.dpi = dpi;
     CreateFonts(dpi);
     for (const Control& c : state.controls) {
         const Rect r = ControlRect(*c.row, dpi);
