@@ -34,19 +34,27 @@ field_twips() { # field number
 }
 
 # The text of a field, read through the clipboard (click, select all, copy).
-# The clipboard is emptied first: copying an empty field copies nothing.
+# The clipboard holds a mark first: copying an empty field copies nothing,
+# so a mark still there after a second is an empty field.
 read_field() { # field number
-  local clip
-  printf '' | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+  local clip mark="(nada copiado)" shown
+  printf '%s' "$mark" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
   clip=$!
-  sleep 0.1
+  for _ in $(seq 1 20); do
+    [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$mark" ] && break
+    sleep 0.05
+  done
   # shellcheck disable=SC2046
   click_twips $(field_twips "$1")
   xdotool key --clearmodifiers ctrl+a ctrl+c
-  sleep 0.2
-  xclip -o -selection clipboard
+  for _ in $(seq 1 10); do
+    sleep 0.1
+    shown=$(xclip -o -selection clipboard 2>/dev/null) || shown=$mark
+    [ "$shown" = "$mark" ] || break
+  done
   kill "$clip" 2>/dev/null || true
   wait "$clip" 2>/dev/null || true
+  [ "$shown" = "$mark" ] || printf '%s\n' "$shown"
 }
 
 # Replaces the text of the field that has the focus.
