@@ -6,7 +6,9 @@ RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libfontconfig-dev qt6-translati
 # Everything the tests, fuzzing, benchmarks, real-window checks and packaging use.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream dpkg-dev file
-  libx11-dev libxdamage-dev libxfixes-dev)
+  libx11-dev libxdamage-dev libxfixes-dev
+  # The Windows program: the cross compiler, GoogleTest's sources, Wine.
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64)
 
 ensure_packages() {
   local missing=()

@@ -2,8 +2,9 @@
 # Installs what is missing, then builds and runs every test: the plain build
 # with warnings as errors (unit, window, high-density and real-window tests),
 # the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, each
-# fuzz target for a bounded time, and the Debian package installed, started
-# and removed (this last step needs root).
+# fuzz target for a bounded time, the Debian package installed, started and
+# removed (this step needs root), and the Windows program cross-built and
+# tested under Wine, with its zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
@@ -40,6 +41,23 @@ if [ "$(id -u)" -eq 0 ]; then
 else
   echo "skipped: installing the package needs root"
 fi
+
+step "Windows program: cross-built with mingw-w64, tested under Wine, zipped"
+windows_started=$(date +%s)
+cmake --preset mingw
+cmake --build --preset mingw
+(
+  # One throw-away Wine prefix for the calc suite, the window test and the
+  # screenshot; removed when they are done.
+  source tools/wine.sh
+  unset WINEPREFIX
+  start_wine_prefix
+  trap stop_wine_prefix EXIT
+  ctest --preset mingw
+  ./tools/win32_screenshot.sh build/mingw/win/rurorovirora.exe build/screenshots/win32.png
+)
+cpack --preset mingw
+echo "Windows step: $(($(date +%s) - windows_started)) s"
 
 step "Screenshots at scale 1 and 2"
 ./tools/screenshot.sh build/release/app/rurorovirora build/screenshots/scale1.png 1

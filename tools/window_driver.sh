@@ -3,10 +3,10 @@
 
 drive_fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts PROGRAM and waits for its window: sets PROGRAM_PID and WINDOW, with
-# the window at the top-left corner and holding the focus.
+# Starts PROGRAM [ARGS...] and waits for its window: sets PROGRAM_PID and
+# WINDOW, with the window at the top-left corner and holding the focus.
 launch_program() {
-  "$1" &
+  "$@" &
   PROGRAM_PID=$!
   WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name \
     '^Cálculo de Rurorovirora en Nogal Zezodadu Versión 3.1$' | head -n 1) || true
@@ -20,6 +20,47 @@ launch_program() {
 click_twips() { # left top width height
   xdotool mousemove --window "$WINDOW" $((($1 + $3 / 2) / 15)) $((($2 + $4 / 2) / 15)) click 1
   sleep 0.1
+}
+
+# Where the ten fields stand in the window, in twips: left top width height.
+field_twips() { # field number
+  case $1 in
+    1) echo 3120 4200 735 285 ;;
+    [2-7]) echo 8760 $((1200 + 600 * ($1 - 2))) 975 285 ;;
+    8) echo 3120 1560 1095 285 ;;
+    9) echo 2280 2520 855 285 ;;
+    10) echo 3600 2520 855 285 ;;
+  esac
+}
+
+# The text of a field, read through the clipboard (click, select all, copy).
+# The clipboard holds a mark first: copying an empty field copies nothing,
+# so a mark still there after a second is an empty field.
+read_field() { # field number
+  local clip mark="(nada copiado)" shown
+  printf '%s' "$mark" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+  clip=$!
+  for _ in $(seq 1 20); do
+    [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$mark" ] && break
+    sleep 0.05
+  done
+  # shellcheck disable=SC2046
+  click_twips $(field_twips "$1")
+  xdotool key --clearmodifiers ctrl+a ctrl+c
+  for _ in $(seq 1 10); do
+    sleep 0.1
+    shown=$(xclip -o -selection clipboard 2>/dev/null) || shown=$mark
+    [ "$shown" = "$mark" ] || break
+  done
+  kill "$clip" 2>/dev/null || true
+  wait "$clip" 2>/dev/null || true
+  [ "$shown" = "$mark" ] || printf '%s\n' "$shown"
+}
+
+# Replaces the text of the field that has the focus.
+type_text() {
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 20 "$1"
 }
 
 # Clicks "Salir" and checks that the program ends at once with status 0.

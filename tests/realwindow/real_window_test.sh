@@ -8,6 +8,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../tools/xvfb.sh"
 source "$here/../../tools/window_driver.sh"
+source "$here/cases.sh"
 start_xvfb 1024x768
 trap '[ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null; stop_xvfb' EXIT
 
@@ -17,28 +18,18 @@ launch_program "$1"
 icons=$(xprop -id "$WINDOW" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
 [ "$icons" = "Icon (32 x 32) Icon (64 x 64) Icon (128 x 128) " ] || drive_fail "window icons: '$icons'"
 
-# Replaces the text of the field that has the focus.
-type_text() {
-  xdotool key --clearmodifiers ctrl+a
-  xdotool type --delay 20 "$1"
-}
-
 # Keyboard from the first focus ("Marco Real"): Salir, Combo1, Text1.
 xdotool key Tab Tab Tab
-type_text 10
+type_text "$WORKED_HECTARES"
 # Text2 .. Text7, then Text8 (the distance).
 xdotool key Tab Tab Tab Tab Tab Tab Tab
-type_text 7
+type_text "$WORKED_DISTANCE"
 # Calcular, by the mouse.
-click_twips 3240 5280 1575 495
+click_twips "${CALCULAR_TWIPS[@]}"
 
-expected=(204.082 2040.82 0.48 979.59 4778.5 96)
 for i in 0 1 2 3 4 5; do
-  click_twips 8760 $((1200 + 600 * i)) 975 285
-  xdotool key --clearmodifiers ctrl+a ctrl+c
-  sleep 0.1
-  shown=$(xclip -o -selection clipboard)
-  [ "$shown" = "${expected[$i]}" ] || drive_fail "Text$((i + 2)) shows '$shown', expected '${expected[$i]}'"
+  shown=$(read_field $((i + 2)))
+  [ "$shown" = "${WORKED_RESULTS[$i]}" ] || drive_fail "Text$((i + 2)) shows '$shown', expected '${WORKED_RESULTS[$i]}'"
   echo "Text$((i + 2)) = $shown"
 done
 

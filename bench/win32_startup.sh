@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Start-up benchmark of the Windows program under Wine and Xvfb: time from
+# starting the process to its window and all its controls painted, for the
+# program's window and a bare Win32 window (one label) built the same way,
+# interleaved. The Wine server is kept running between the runs, as it is
+# on a desktop where Wine programs run.
+#   bench/win32_startup.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/mingw}
+runs=${2:-15}
+source tools/xvfb.sh
+source tools/wine.sh
+unset WINEPREFIX  # a private prefix, whatever the caller has
+start_wine_prefix
+start_xvfb 1024x768
+trap 'wineserver --kill 2>/dev/null || true; stop_wine_prefix; stop_xvfb' EXIT
+wineserver --persistent
+
+declare -A times
+measure() { # program.exe -> microseconds
+  local start end
+  start=$(date +%s%N)
+  end=$(wine "$1" 2>/dev/null | tr -d '\r')
+  echo $(((end - start) / 1000))
+}
+for kind in window bare; do measure "$build/win/startup_win32_$kind.exe" >/dev/null; done  # warm the caches
+for _ in $(seq 1 "$runs"); do
+  for kind in window bare; do
+    times[$kind]+="$(measure "$build/win/startup_win32_$kind.exe") "
+  done
+done
+median() { tr ' ' '\n' | grep . | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+for kind in window bare; do
+  t=$(echo "${times[$kind]}" | median)
+  awk -v k="$kind" -v t="$t" -v n="$runs" \
+    'BEGIN {printf "%-7s median %6.1f ms to the painted window under Wine (%d runs)\n", k, t / 1000, n}'
+  eval "t_$kind=$t"
+done
+awk -v tw="$t_window" -v tb="$t_bare" 'BEGIN {printf "ratio   %.2f x the bare window\n", tw / tb}'

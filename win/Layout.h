@@ -1,0 +1,46 @@
+#pragma once
+// Where the Windows program puts each control of form::WindowControls(), at
+// a given screen density, and in which order it creates them. No Windows
+// headers: plain arithmetic on the window's rows.
+
+#include <vector>
+
+#include "form/controls.h"
+
+namespace win {
+
+// The density a screen at 100 % has: 96 dots per inch.
+inline constexpr int kDefaultDpi = 96;
+
+struct Rect {
+    int left, top, width, height;
+    bool operator==(const Rect&) const = default;
+};
+
+// Twips (1/1440 inch) to pixels at `dpi`, rounded to the nearest pixel.
+int TwipsToPixels(int twips, int dpi);
+
+// A control's rectangle in the window's client area, in pixels at `dpi`:
+// the places of its containers added to its own.
+Rect ControlRect(const form::ControlRow& row, int dpi);
+
+// The client area of the window, in pixels at `dpi`.
+Rect ClientRect(int dpi);
+
+// The character height (in pixels, the negative LOGFONT height) of a type
+// size at `dpi`.
+int FontHeight(form::Type type, int dpi);
+
+// The 41 rows in the order the window creates them, which is also the
+// order of the keyboard and of drawing (the first created lies on top):
+// the controls that take the focus by tab index, each field's label just
+// before it, the option buttons together at the place of the first, in the
+// order they stand in (so the arrow keys go down the column); then the
+// other labels; then the frames, an inner frame above the one around it.
+std::vector<const form::ControlRow*> CreationOrder();
+
+// Whether a control starts a new group for the arrow keys: every control
+// but the option buttons after the first.
+bool StartsGroup(const std::vector<const form::ControlRow*>& order, std::size_t at);
+
+}  // namespace win

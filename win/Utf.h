@@ -1,0 +1,12 @@
+#pragma once
+// The program keeps its texts in UTF-8; Windows takes and gives UTF-16.
+
+#include <string>
+#include <string_view>
+
+namespace win {
+
+std::wstring Utf16(std::string_view utf8);
+std::string Utf8(std::wstring_view utf16);
+
+}  // namespace win
