@@ -172,7 +172,6 @@ const config = {
   tabChain: controls.filter((c) => !['frame', 'label'].includes(c.kind))
     .sort((a, b) => a.tabIndex - b.tabIndex).map((c) => c.name),
   start: Object.fromEntries(controls.filter((c) => ['text', 'combo'].includes(c.kind)).map((c) => [c.name, c.caption])),
-  wasm: gzipSync(readFileSync(wasmPath), { level: 9 }).toString('base64'),
 };
 
 const fill = (template, values) => template.replace(/\{\{(\w+)\}\}/g, (_, k) => {
@@ -190,6 +189,8 @@ const html = fill(here('page.html'), {
   OK: escapeHtml(form.okButton),
   PAGE_ENDED: escapeHtml(form.pageEnded),
   START_AGAIN: escapeHtml(form.startAgain),
+  WASM: gzipSync(readFileSync(wasmPath), { level: 9 }).toString('base64'),
+  LOADER: here('loader.js').trim(),
   SCRIPT: `const RURO=${JSON.stringify(config).replace(/</g, '\\u003c')};\n${here('page.js').trim()}`,
 });
 writeFileSync(outPath, html);

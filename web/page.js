@@ -1,7 +1,6 @@
 // The window's behaviour: the six commands, the tab order with the option
 // group in one place, the boxes, and the calculation in WebAssembly.
 'use strict';
-performance.mark('ruro-start');
 
 const $ = (id) => document.getElementById(id);
 const field = (n) => $(`Text${n}`);
@@ -23,28 +22,39 @@ const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 let calc = null;
 
-async function loadCalculation() {
-  const packed = Uint8Array.from(atob(RURO.wasm), (c) => c.charCodeAt(0));
-  const bytes = await new Response(new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
-  const { instance } = await WebAssembly.instantiate(bytes, {});
-  instance.exports._initialize();
-  return instance.exports;
+// Texts in, six display texts (empty on a refusal) and the refusal out. The
+// texts go straight into the module's memory as UTF-8: plain ASCII by hand,
+// the rest by encodeInto (a TextEncoder per text would cost more than the
+// calculation).
+let view = null;
+function bytesView() {
+  if (!view || view.buffer !== calc.memory.buffer) view = new Uint8Array(calc.memory.buffer);
+  return view;
 }
-
-// Texts in, six display texts (empty on a refusal) and the refusal out.
-function compute(system, hectares, distance, length, width, diameter, separator) {
-  const parts = [hectares, distance, length, width, diameter, separator].map((t) => encoder.encode(t));
-  const size = parts.reduce((n, p) => n + p.length, 0);
-  const at = calc.ruro_buffer(size);
-  const memory = new Uint8Array(calc.memory.buffer);
-  let offset = at;
-  for (const p of parts) {
-    memory.set(p, offset);
-    offset += p.length;
+function put(text, at) {
+  const memory = bytesView();
+  let n = 0;
+  for (; n < text.length; ++n) {
+    const c = text.charCodeAt(n);
+    if (c >= 0x80) return n + encoder.encodeInto(text.slice(n), memory.subarray(at + n)).written;
+    memory[at + n] = c;
   }
-  const refusal = calc.ruro_compute(system, ...parts.map((p) => p.length));
-  const out = new Uint8Array(calc.memory.buffer, calc.ruro_output(), calc.ruro_output_size());
-  return { refusal, texts: decoder.decode(out).split('\n') };
+  return n;
+}
+function compute(system, hectares, distance, length, width, diameter, separator) {
+  const texts = [hectares, distance, length, width, diameter, separator];
+  let most = 0;
+  for (const t of texts) most += 3 * t.length;  // UTF-8 takes at most 3 bytes a UTF-16 unit
+  let at = calc.ruro_buffer(most);
+  const sizes = texts.map((t) => {
+    const n = put(t, at);
+    at += n;
+    return n;
+  });
+  const refusal = calc.ruro_compute(system, sizes[0], sizes[1], sizes[2], sizes[3], sizes[4], sizes[5]);
+  const out = bytesView().subarray(calc.ruro_output(), calc.ruro_output() + calc.ruro_output_size());
+  const text = out.every((b) => b < 0x80) ? String.fromCharCode.apply(null, out) : decoder.decode(out);
+  return { refusal, texts: text.split('\n') };
 }
 
 // ---- The boxes: modal, one button; Enter and Esc close; the focus returns.
@@ -71,6 +81,10 @@ box.addEventListener('keydown', (e) => {
 
 // ---- The commands.
 function calculate() {
+  if (!calc) {
+    ready.then(calculate);
+    return;
+  }
   const system = +(radios.find((r) => r.checked) ?? radios[0]).value;
   const f = RURO.fields;
   const { refusal, texts } = compute(system, field(f.hectares).value, field(f.distance).value,
@@ -145,8 +159,10 @@ document.addEventListener('keydown', (e) => {
 // ---- Start: "Marco Real" selected with the focus, then the calculation.
 startState();
 radios[0].focus();
-window.rurorovirora = { compute, decimalSeparator, ready: loadCalculation().then((exports) => {
+performance.mark('ruro-input');
+const ready = calculationLoading.then((exports) => {
   calc = exports;
   performance.mark('ruro-ready');
   document.documentElement.dataset.ready = 'true';
-}) };
+});
+window.rurorovirora = { compute, decimalSeparator, ready };
