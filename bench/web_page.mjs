@@ -4,7 +4,7 @@
 //   median of N runs, against an empty page loaded in the same runs;
 // - one calculation through the page's binding.
 //
-//   node bench/web_page.mjs build/web/web/rurorovirora.html [runs]
+//   node bench/web_page.mjs build/web/rurorovirora.html [runs]
 // (needs `npm ci` in web/, which tools/test.sh runs)
 
 import { readFileSync, writeFileSync, mkdtempSync, rmSync } from 'node:fs';
@@ -14,7 +14,7 @@ import { pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
 import { launch } from '../web/test/browser.mjs';
 
-const pagePath = resolve(process.argv[2] ?? 'build/web/web/rurorovirora.html');
+const pagePath = resolve(process.argv[2] ?? 'build/web/rurorovirora.html');
 const runs = Number(process.argv[3] ?? 15);
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 

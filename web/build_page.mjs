@@ -5,7 +5,7 @@
 //   node build_page.mjs FORM.json CALC.wasm OUT.html
 
 import { readFileSync, writeFileSync } from 'node:fs';
-import { deflateSync, gzipSync } from 'node:zlib';
+import { deflateRawSync, deflateSync } from 'node:zlib';
 import { fileURLToPath } from 'node:url';
 
 const [formPath, wasmPath, outPath] = process.argv.slice(2);
@@ -15,6 +15,7 @@ if (!outPath) {
 }
 const here = (name) => readFileSync(fileURLToPath(new URL(name, import.meta.url)), 'utf8');
 const form = JSON.parse(readFileSync(formPath, 'utf8'));
+const wasm = readFileSync(wasmPath);
 
 // ---- Pictures as PNG, each pixel repeated `scale` times each way.
 const crcTable = Array.from({ length: 256 }, (_, n) => {
@@ -189,7 +190,8 @@ const html = fill(here('page.html'), {
   OK: escapeHtml(form.okButton),
   PAGE_ENDED: escapeHtml(form.pageEnded),
   START_AGAIN: escapeHtml(form.startAgain),
-  WASM: gzipSync(readFileSync(wasmPath), { level: 9 }).toString('base64'),
+  WASM: deflateRawSync(wasm, { level: 9 }).toString('base64'),
+  WASM_SIZE: wasm.length,
   LOADER: here('loader.js').trim(),
   SCRIPT: `const RURO=${JSON.stringify(config).replace(/</g, '\\u003c')};\n${here('page.js').trim()}`,
 });
