@@ -57,7 +57,9 @@ const inflate = (() => {
     };
     const decode = ({ table, longest }) => {
       while (count < longest) {
-        buffer |= (at < input.length ? input[at] : 0) << count;  // past the end: only padding
+        // Up to two bytes past the end are read ahead as padding, no more.
+        if (at >= input.length + 2) throw new Error('inflate: input ends early');
+        buffer |= (at < input.length ? input[at] : 0) << count;
         at++;
         count += 8;
       }
