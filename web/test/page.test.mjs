@@ -102,6 +102,15 @@ describe('the window', () => {
       if (c.kind === 'picture') got.splice(2, 2, expected[2], expected[3]);  // drawn at its own size
       got.forEach((g, i) => assert.ok(Math.abs(g - expected[i]) < 0.5, `${c.name}: ${got} not ${expected}`));
     }
+    // No caption runs out of its control.
+    const cut = await page.evaluate(() => [...document.querySelectorAll('.label, .command, .option, legend')].filter((e) => {
+      const range = document.createRange();
+      range.selectNodeContents(e);
+      const text = range.getBoundingClientRect();
+      const box = (e.tagName === 'LEGEND' ? e.parentElement : e).getBoundingClientRect();
+      return text.left < box.left - 0.5 || text.right > box.right + 0.5;
+    }).map((e) => e.textContent));
+    assert.deepEqual(cut, []);
     await page.close();
   });
 
