@@ -1,7 +1,7 @@
 // Unpacks the calculation, stored deflate-packed in base64 in the element
-// #calcModule, and compiles it. The unpacking is a small inflate written out
-// here: it runs in a few milliseconds and needs no streams API, so older
-// phone browsers read the page as well.
+// #calcModule, and compiles it, while the browser reads the rest of the page.
+// A small inflate of its own serves browsers without DecompressionStream
+// (older phones).
 'use strict';
 
 const inflate = (() => {
@@ -131,13 +131,31 @@ const inflate = (() => {
   };
 })();
 
-function loadCalculation() {
+// Unpacks and compiles the module: by the browser's own DecompressionStream
+// where it reads raw deflate, while the page is still being read; by the
+// inflate above elsewhere.
+const calculationLoading = (() => {
   const element = document.getElementById('calcModule');
-  const text = atob(element.textContent.trim());
-  const packed = new Uint8Array(text.length);
-  for (let i = 0; i < text.length; ++i) packed[i] = text.charCodeAt(i);
-  return WebAssembly.instantiate(inflate(packed, Number(element.dataset.size)), {}).then(({ instance }) => {
+  const base64 = element.textContent.trim();
+  const started = (result) => result.then(({ instance }) => {
     instance.exports._initialize();
     return instance.exports;
   });
-}
+  let streams = typeof DecompressionStream === 'function' && typeof WebAssembly.instantiateStreaming === 'function';
+  try {
+    if (streams) new DecompressionStream('deflate-raw');
+  } catch {
+    streams = false;
+  }
+  if (streams) {
+    return started(fetch(`data:application/octet-stream;base64,${base64}`).then((packed) =>
+      WebAssembly.instantiateStreaming(new Response(packed.body.pipeThrough(new DecompressionStream('deflate-raw')),
+        { headers: { 'Content-Type': 'application/wasm' } }), {})));
+  }
+  return started(new Promise((resolve) => setTimeout(resolve)).then(() => {
+    const text = atob(base64);
+    const packed = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i) packed[i] = text.charCodeAt(i);
+    return WebAssembly.instantiate(inflate(packed, Number(element.dataset.size)), {});
+  }));
+})();

@@ -160,7 +160,7 @@ document.addEventListener('keydown', (e) => {
 startState();
 radios[0].focus();
 performance.mark('ruro-input');
-const ready = loadCalculation().then((exports) => {
+const ready = calculationLoading.then((exports) => {
   calc = exports;
   performance.mark('ruro-ready');
   document.documentElement.dataset.ready = 'true';
