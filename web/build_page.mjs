@@ -192,7 +192,7 @@ const html = fill(here('page.html'), {
   START_AGAIN: escapeHtml(form.startAgain),
   WASM: deflateRawSync(wasm, { level: 9 }).toString('base64'),
   WASM_SIZE: wasm.length,
-  LOADER: here('loader.js').trim(),
+  LOADER: `${here('inflate.js').trim()}\n${here('loader.js').trim()}`,
   SCRIPT: `const RURO=${JSON.stringify(config).replace(/</g, '\\u003c')};\n${here('page.js').trim()}`,
 });
 writeFileSync(outPath, html);

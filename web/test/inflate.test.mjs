@@ -9,7 +9,7 @@ import vm from 'node:vm';
 import { constants, deflateRawSync } from 'node:zlib';
 
 const context = {};
-vm.runInNewContext(`${readFileSync(new URL('../loader.js', import.meta.url), 'utf8')}\nthis.inflate = inflate;`, context);
+vm.runInNewContext(`${readFileSync(new URL('../inflate.js', import.meta.url), 'utf8')}\nthis.inflate = inflate;`, context);
 const { inflate } = context;
 
 const inputs = {
