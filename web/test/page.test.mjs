@@ -65,19 +65,24 @@ describe('the calculation in the page gives the native display texts', () => {
     await page.close();
   });
 
-  test('without DecompressionStream the page unpacks the module with its own inflate', async () => {
-    const page = await openPage(browser);
-    await page.evaluateOnNewDocument(() => { delete window.DecompressionStream; });
-    await load(page);
-    const rows = identity.slice(0, 300);
-    const differences = await page.evaluate((table) => table.filter(([system, h, d, l, w, dia, sep, refusal, ...texts]) => {
-      const got = rurorovirora.compute(system, h, d, l, w, dia, sep);
-      return got.refusal !== refusal || got.texts.join('\n') !== texts.join('\n');
-    }), rows);
-    assert.equal(await page.evaluate(() => typeof DecompressionStream), 'undefined');
-    assert.deepEqual(differences, []);
-    await page.close();
-  });
+  // The page's own inflate takes over where the browser cannot unpack it.
+  const withoutStreams = {
+    'without DecompressionStream': () => { delete window.DecompressionStream; },
+    'when the browser\'s unpacking fails': () => { window.fetch = () => Promise.reject(new TypeError('refused')); },
+  };
+  for (const [name, breakStreams] of Object.entries(withoutStreams)) {
+    test(`${name} the page unpacks the module with its own inflate`, async () => {
+      const page = await openPage(browser);
+      await page.evaluateOnNewDocument(breakStreams);
+      await load(page);
+      const differences = await page.evaluate((table) => table.filter(([system, h, d, l, w, dia, sep, refusal, ...texts]) => {
+        const got = rurorovirora.compute(system, h, d, l, w, dia, sep);
+        return got.refusal !== refusal || got.texts.join('\n') !== texts.join('\n');
+      }), identity.slice(0, 300));
+      assert.deepEqual(differences, []);
+      await page.close();
+    });
+  }
 
   test('the separator is the one of the browser\'s language', async () => {
     for (const [language, separator] of [['en-US', '.'], ['es-ES', ','], ['ar-EG', '٫']]) {
