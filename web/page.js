@@ -149,7 +149,7 @@ document.addEventListener('keydown', (e) => {
   if (e.key !== 'Tab' || e.altKey || e.ctrlKey || e.metaKey || box.open || $('Form1').hidden) return;
   const chain = tabChain();
   const active = document.activeElement;
-  let at = active && active.type === 'radio' ? 0 : chain.indexOf(active);
+  let at = chain.indexOf(active && active.type === 'radio' ? chain.find((c) => c.type === 'radio') : active);
   const count = chain.length;
   at = at < 0 ? (e.shiftKey ? count - 1 : 0) : (at + (e.shiftKey ? count - 1 : 1)) % count;
   e.preventDefault();
