@@ -140,7 +140,8 @@ function style(c) {
 }
 const labelled = new Set(controls.filter((c) => c.labels).map((c) => c.labels));
 function markup(c) {
-  const common = `id="${c.name}" style="${style(c)}"`;
+  const place = `style="${style(c)}"`;
+  const common = `id="${c.name}" ${place}`;
   const caption = escapeHtml(c.caption ?? '');
   switch (c.kind) {
     case 'frame':
@@ -148,9 +149,11 @@ function markup(c) {
     case 'command':
       return `<button type="button" class="ctl command" ${common} data-command="${commandOf(c)}">${caption}</button>`;
     case 'option':
-      return `<label class="ctl option" ${common.replace(`id="${c.name}" `, '')}><input type="radio" name="system" id="${c.name}" value="${c.system}">${caption}</label>`;
+      // The label is the target, the radio button inside it takes the name.
+      return `<label class="ctl option" ${place}><input type="radio" name="system" id="${c.name}" value="${c.system}">${caption}</label>`;
     case 'text':
-      return `<input type="text" class="ctl text" ${common} value="${caption}" autocomplete="off" spellcheck="false"${labelled.has(c.name) ? '' : ` aria-label="${c.name}"`}>`;
+      if (!labelled.has(c.name)) throw new Error(`no label names the field ${c.name}`);
+      return `<input type="text" class="ctl text" ${common} value="${caption}" autocomplete="off" spellcheck="false">`;
     case 'combo':
       return `<input type="text" class="ctl combo" ${common} value="${caption}" list="diameters" autocomplete="off" spellcheck="false">` +
         `<datalist id="diameters">${form.diameters.map((d) => `<option value="${d}"></option>`).join('')}</datalist>`;
