@@ -156,6 +156,32 @@ document.addEventListener('keydown', (e) => {
   chain[at].focus();
 });
 
+// ---- The arrow keys in the option group, as the window has them: to the
+// nearest button that lies wholly in the arrow's direction, selecting it; at
+// the end of the group they do nothing (a browser would wrap round).
+const arrows = { ArrowDown: 'down', ArrowUp: 'up', ArrowRight: 'right', ArrowLeft: 'left' };
+for (const radio of radios) {
+  radio.addEventListener('keydown', (e) => {
+    const direction = arrows[e.key];
+    if (!direction || e.altKey || e.ctrlKey || e.metaKey || e.shiftKey) return;
+    e.preventDefault();
+    const from = radio.getBoundingClientRect();
+    const lies = { down: (to) => to.top >= from.bottom, up: (to) => to.bottom <= from.top,
+      right: (to) => to.left >= from.right, left: (to) => to.right <= from.left }[direction];
+    let nearest = null;
+    let distance = Infinity;
+    for (const other of radios) {
+      const to = other.getBoundingClientRect();
+      if (other === radio || !lies(to)) continue;
+      const d = Math.hypot(to.left + to.width / 2 - from.left - from.width / 2, to.top + to.height / 2 - from.top - from.height / 2);
+      if (d < distance) [nearest, distance] = [other, d];
+    }
+    if (!nearest) return;
+    nearest.checked = true;
+    nearest.focus();
+  });
+}
+
 // ---- Start: "Marco Real" selected with the focus, then the calculation.
 startState();
 radios[0].focus();

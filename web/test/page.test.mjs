@@ -260,6 +260,20 @@ describe('the keyboard', () => {
       await page.close();
     }
   });
+
+  test('the arrow keys move through the option group top to bottom and stop at its ends', async () => {
+    for (const width of [1280, 360]) {
+      const page = await ready({ width, height: 740 });
+      const seen = [];
+      for (const key of ['ArrowUp', 'ArrowLeft', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowRight', 'ArrowUp', 'ArrowUp']) {
+        await page.keyboard.press(key);
+        seen.push(await page.evaluate(() => `${document.activeElement.id}:${document.querySelector('[name="system"]:checked').id}`));
+      }
+      assert.deepEqual(seen, ['Option1:Option1', 'Option1:Option1', 'Option3:Option3', 'Option2:Option2',
+        'Option2:Option2', 'Option2:Option2', 'Option3:Option3', 'Option1:Option1'], `at ${width} px`);
+      await page.close();
+    }
+  });
 });
 
 describe('a 360 px phone screen', () => {
