@@ -67,15 +67,23 @@ function inform({ title, message }) {
   box.showModal();
   $('boxOk').focus();
 }
-box.addEventListener('close', () => {
+// Every way of closing goes through here, so the focus is back before the
+// next key is read (the dialog's own close event comes a task later).
+function closeBox() {
+  if (!box.open) return;
+  box.close();
   if (focusBefore && focusBefore.isConnected) focusBefore.focus();
   focusBefore = null;
+}
+$('boxOk').addEventListener('click', closeBox);
+box.addEventListener('cancel', (e) => {  // Esc
+  e.preventDefault();
+  closeBox();
 });
-$('boxOk').addEventListener('click', () => box.close());
 box.addEventListener('keydown', (e) => {
-  if (e.key === 'Enter') {
+  if (e.key === 'Enter' || e.key === 'Escape') {
     e.preventDefault();
-    box.close();
+    closeBox();
   }
 });
 
