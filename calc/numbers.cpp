@@ -5,6 +5,9 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#ifdef RURO_NO_FLOAT_FROM_CHARS
+#include <cstdlib>
+#endif
 #include <system_error>
 
 namespace calc {
@@ -117,8 +120,18 @@ double ReadNumber(std::string_view text, std::string_view decimalSeparator) {
     digits += std::to_string(power);
 
     double value = 0.0;
+#ifndef RURO_NO_FLOAT_FROM_CHARS
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (ec == std::errc::result_out_of_range) {
+    const bool outOfRange = ec == std::errc::result_out_of_range;
+#else
+    // Where the C++ library cannot read a double with from_chars (the
+    // WebAssembly build), strtod reads these digits to the same value: they
+    // hold no decimal point, so no locale can change how they read. It gives
+    // infinity or 0 where from_chars reports the magnitude out of range.
+    value = std::strtod(digits.c_str(), nullptr);
+    const bool outOfRange = std::isinf(value) || value == 0.0;
+#endif
+    if (outOfRange) {
         // The magnitude is about 10^(count of digits + power): decide between
         // overflow and underflow by its sign.
         const auto count = static_cast<long long>(digits.size());

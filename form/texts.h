@@ -32,6 +32,17 @@ inline constexpr std::string_view kRefusalTitle = "Programa de Rurorovirora";
 std::string_view RefusalMessage(calc::Refusal refusal);
 inline Box RefusalBox(calc::Refusal refusal) { return {kRefusalTitle, RefusalMessage(refusal)}; }
 
+// The one button of every box.
+inline constexpr std::string_view kOkButton = "Aceptar";
+
+// What the window's arrow picture shows, for those who cannot see it.
+inline constexpr std::string_view kArrowPictureName = "Flecha";
+
+// A web page cannot end itself: after "Salir" it says so and offers to
+// start again.
+inline constexpr std::string_view kPageEnded = "El programa ha terminado. Puede cerrar esta página.";
+inline constexpr std::string_view kStartAgain = "Volver a empezar";
+
 // Printed when the program finds no screen to open its window on.
 inline constexpr std::string_view kNoScreen =
     "rurorovirora: no se pudo abrir ninguna pantalla; el programa necesita una sesión gráfica.";

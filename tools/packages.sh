@@ -9,6 +9,12 @@ TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang libclang
   libx11-dev libxdamage-dev libxfixes-dev
   # The Windows program: the cross compiler, GoogleTest's sources, Wine.
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64)
+# The web page: the calculation for WebAssembly (clang 14, wasm32-wasi) and
+# its browser test in Debian's Chromium. Node.js and npm come from Debian
+# only where no node is installed yet (see ensure_node).
+WEB_PACKAGES=(clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32
+  chromium)
+TEST_PACKAGES+=("${WEB_PACKAGES[@]}")
 
 ensure_packages() {
   local missing=()
@@ -22,4 +28,20 @@ ensure_packages() {
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Node.js and npm for the web page's build and browser test: Debian's, unless
+# a node is on the PATH already.
+ensure_node() {
+  command -v node >/dev/null && command -v npm >/dev/null && return 0
+  ensure_packages nodejs npm
+}
+
+# The browser test's npm packages (puppeteer-core, axe-core), exactly as
+# web/package-lock.json pins them; reinstalled only when the lock changed.
+ensure_node_modules() {
+  ensure_node
+  local stamp=web/node_modules/.package-lock.json
+  [ -f "$stamp" ] && [ "$stamp" -nt web/package-lock.json ] && return 0
+  (cd web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the plain build
 # with warnings as errors (unit, window, high-density and real-window tests),
+# the web page in headless Chromium,
 # the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, each
 # fuzz target for a bounded time, the Debian package installed, started and
 # removed (this step needs root), and the Windows program cross-built and
@@ -9,6 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
 ensure_packages "${TEST_PACKAGES[@]}"
+ensure_node_modules
 
 FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 
@@ -18,6 +20,11 @@ step "Build and test (warnings as errors)"
 cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
+
+step "Web page: calc/ in WebAssembly, the page, and its test in headless Chromium"
+cmake --preset web
+cmake --build --preset web
+ctest --preset web
 
 step "Build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake --preset asan

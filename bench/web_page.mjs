@@ -1,0 +1,69 @@
+// Figures of the web page (a report, not a timed test):
+// - its size as one file, and gzip-packed;
+// - navigation start to the window ready for input in headless Chromium,
+//   median of N runs, against an empty page loaded in the same runs;
+// - one calculation through the page's binding.
+//
+//   node bench/web_page.mjs build/web/rurorovirora.html [runs]
+// (needs `npm ci` in web/, which tools/test.sh runs)
+
+import { readFileSync, writeFileSync, mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { gzipSync } from 'node:zlib';
+import { launch } from '../web/test/browser.mjs';
+
+const pagePath = resolve(process.argv[2] ?? 'build/web/rurorovirora.html');
+const runs = Number(process.argv[3] ?? 15);
+const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
+
+const bytes = readFileSync(pagePath);
+console.log(`page size: ${(bytes.length / 1024).toFixed(1)} KiB, gzip -9 ${(gzipSync(bytes, { level: 9 }).length / 1024).toFixed(1)} KiB`);
+
+// The empty page marks "ready" as soon as its one script runs.
+const folder = mkdtempSync(join(tmpdir(), 'ruro-bench-'));
+const emptyPath = join(folder, 'empty.html');
+writeFileSync(emptyPath, '<!DOCTYPE html><html lang="es"><title>x</title><script>performance.mark("ruro-input");' +
+  'performance.mark("ruro-ready");document.documentElement.dataset.ready="true"</script>');
+
+const browser = await launch();
+// Milliseconds from navigation start to the controls taking input (focus
+// in place) and to the calculation compiled and ready.
+async function timeToReady(url) {
+  const page = await browser.newPage();
+  await page.goto(url);
+  await page.waitForSelector('html[data-ready="true"]');
+  const ms = await page.evaluate(() => ['ruro-input', 'ruro-ready'].map((m) => performance.getEntriesByName(m)[0].startTime));
+  await page.close();
+  return ms;
+}
+const pageTimes = [];
+const emptyTimes = [];
+for (let i = 0; i < runs; ++i) {
+  emptyTimes.push(await timeToReady(pathToFileURL(emptyPath).href));
+  pageTimes.push(await timeToReady(pathToFileURL(pagePath).href));
+}
+const e = median(emptyTimes.map((t) => t[1]));
+for (const [what, i] of [['window taking input', 0], ['calculation ready', 1]]) {
+  const p = median(pageTimes.map((t) => t[i]));
+  console.log(`navigation start to ${what}, median of ${runs}: ${p.toFixed(1)} ms; empty page ${e.toFixed(1)} ms; ` +
+    `difference ${(p - e).toFixed(1)} ms`);
+}
+
+const page = await browser.newPage();
+await page.goto(pathToFileURL(pagePath).href);
+await page.waitForSelector('html[data-ready="true"]');
+const perCall = await page.evaluate(() => {
+  const rows = [[0, '10', '7', '', '', '3'], [1, '2.5', '', '12', '12', '19'], [2, '10', '7', '', '', '7.5']];
+  const round = (n) => {
+    const start = performance.now();
+    for (let i = 0; i < n; ++i) rurorovirora.compute(...rows[i % 3], ',');
+    return (performance.now() - start) / n;
+  };
+  round(2000);  // warm up
+  return [round(20000), round(20000), round(20000)];
+});
+console.log(`one calculation through the binding: ${(median(perCall) * 1000).toFixed(2)} us (median of 3 rounds of 20000)`);
+await browser.close();
+rmSync(folder, { recursive: true, force: true });

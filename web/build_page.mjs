@@ -1,0 +1,201 @@
+// Writes the calculator page, one self-contained HTML file, from the
+// window's description (form.json, written by web_form_json), the
+// WebAssembly calculation and the page's template, styles and script here.
+//
+//   node build_page.mjs FORM.json CALC.wasm OUT.html
+
+import { readFileSync, writeFileSync } from 'node:fs';
+import { deflateRawSync, deflateSync } from 'node:zlib';
+import { fileURLToPath } from 'node:url';
+
+const [formPath, wasmPath, outPath] = process.argv.slice(2);
+if (!outPath) {
+  console.error('usage: node build_page.mjs FORM.json CALC.wasm OUT.html');
+  process.exit(2);
+}
+const here = (name) => readFileSync(fileURLToPath(new URL(name, import.meta.url)), 'utf8');
+const form = JSON.parse(readFileSync(formPath, 'utf8'));
+const wasm = readFileSync(wasmPath);
+
+// ---- Pictures as PNG, each pixel repeated `scale` times each way.
+const crcTable = Array.from({ length: 256 }, (_, n) => {
+  let c = n;
+  for (let k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
+  return c >>> 0;
+});
+function crc32(bytes) {
+  let c = 0xffffffff;
+  for (const b of bytes) c = crcTable[(c ^ b) & 0xff] ^ (c >>> 8);
+  return (c ^ 0xffffffff) >>> 0;
+}
+function chunk(type, data) {
+  const head = Buffer.alloc(8);
+  head.writeUInt32BE(data.length, 0);
+  head.write(type, 4, 'ascii');
+  const crc = Buffer.alloc(4);
+  crc.writeUInt32BE(crc32(Buffer.concat([head.subarray(4), data])), 0);
+  return Buffer.concat([head, data, crc]);
+}
+function png({ width, height, argb }, scale = 1) {
+  const w = width * scale;
+  const h = height * scale;
+  const raw = Buffer.alloc(h * (1 + 4 * w));
+  for (let y = 0; y < h; ++y) {
+    const row = y * (1 + 4 * w);
+    // A repeated row is filtered "Up": all zeros, next to nothing once packed.
+    raw[row] = y % scale === 0 ? 0 : 2;
+    if (raw[row] === 2) continue;
+    for (let x = 0; x < w; ++x) {
+      const p = argb[Math.floor(y / scale) * width + Math.floor(x / scale)] >>> 0;
+      raw.writeUInt32BE(((p << 8) | (p >>> 24)) >>> 0, row + 1 + 4 * x);  // RGBA
+    }
+  }
+  const header = Buffer.alloc(13);
+  header.writeUInt32BE(w, 0);
+  header.writeUInt32BE(h, 4);
+  header.set([8, 6, 0, 0, 0], 8);  // 8 bits, RGBA
+  return Buffer.concat([Buffer.from([137, 80, 78, 71, 13, 10, 26, 10]), chunk('IHDR', header),
+    chunk('IDAT', deflateSync(raw, { level: 9 })), chunk('IEND', Buffer.alloc(0))]);
+}
+const dataUri = (type, bytes) => `data:${type};base64,${Buffer.from(bytes).toString('base64')}`;
+const icon = dataUri('image/png', png(form.calculator));
+const arrow = dataUri('image/png', png(form.arrow));
+
+// ---- The web app manifest, so a phone can put the page on its home screen.
+const windowColour = '#f0f0f0';
+const manifest = {
+  name: form.title,
+  lang: 'es',
+  display: 'standalone',
+  background_color: windowColour,
+  theme_color: windowColour,
+  icons: [
+    { src: dataUri('image/png', png(form.calculator, 6)), sizes: '192x192', type: 'image/png', purpose: 'any' },
+    { src: dataUri('image/png', png(form.calculator, 16)), sizes: '512x512', type: 'image/png', purpose: 'any' },
+  ],
+};
+
+// ---- The controls, from the description.
+const escapeHtml = (s) => String(s).replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
+const px = (twips) => `${+(twips / form.twipsPerPixel).toFixed(3)}px`;
+const controls = form.controls.map((c) => ({ ...c, children: [] }));
+const byName = new Map(controls.map((c) => [c.name, c]));
+
+// An option button drawn over a frame of its own container belongs to that
+// frame: on a narrow screen it flows with it, and it takes its caption as
+// the name of the group.
+for (const c of controls) {
+  if (c.kind !== 'option' || !c.container) continue;
+  const frame = controls.find((f) => f.kind === 'frame' && f.container === c.container &&
+    c.left >= f.left && c.top >= f.top && c.left + c.width <= f.left + f.width && c.top + c.height <= f.top + f.height);
+  if (frame) {
+    c.left -= frame.left;
+    c.top -= frame.top;
+    c.container = frame.name;
+  }
+}
+const roots = [];
+for (const c of controls) (c.container ? byName.get(c.container).children : roots).push(c);
+
+// The order on a narrow screen: at the top level the input frame, the
+// calculate command, the results frame, the other commands and then the
+// credit lines; in a frame the options, then each field after its label in
+// the order of the fields' places.
+const commandOf = (c) => form.commands[c.name];
+function narrowOrder(siblings, topLevel) {
+  const fieldOf = (c) => (c.labels ? byName.get(c.labels) : c);
+  const framesByLeft = siblings.filter((c) => c.kind === 'frame').sort((a, b) => a.left - b.left);
+  const rank = (c) => {
+    if (topLevel) {
+      if (c.kind === 'frame') return c === framesByLeft[0] ? 0 : 2;
+      if (c.kind === 'command') return commandOf(c) === 'calculate' ? 1 : 3;
+      return 4;
+    }
+    return c.kind === 'option' ? 0 : c.kind === 'frame' ? 2 : 1;
+  };
+  const key = (c) => [rank(c), fieldOf(c).top, fieldOf(c).left, c.labels ? 0 : 1];
+  const sorted = [...siblings].sort((a, b) => {
+    const ka = key(a);
+    const kb = key(b);
+    for (let i = 0; i < ka.length; ++i) if (ka[i] !== kb[i]) return ka[i] - kb[i];
+    return 0;
+  });
+  sorted.forEach((c, i) => { c.order = i; });
+}
+narrowOrder(roots, true);
+for (const c of controls) if (c.children.length) narrowOrder(c.children, false);
+
+// The type and colour of a control's caption; a frame's go to its legend.
+function typeStyle(c) {
+  const s = [];
+  if (c.pointSize) s.push(`font-size:${c.pointSize}pt`, `font-weight:${c.bold ? 'bold' : 'normal'}`);
+  if (c.colour) s.push(`color:${c.colour}`);
+  return s;
+}
+function style(c) {
+  const s = [`left:${px(c.left)}`, `top:${px(c.top)}`, `width:${px(c.width)}`, `height:${px(c.height)}`, `--o:${c.order}`];
+  if (c.kind !== 'frame') s.push(...typeStyle(c));
+  if (c.kind === 'label' && c.align !== 'left') s.push(`text-align:${c.align}`);
+  return s.join(';');
+}
+const labelled = new Set(controls.filter((c) => c.labels).map((c) => c.labels));
+function markup(c) {
+  const place = `style="${style(c)}"`;
+  const common = `id="${c.name}" ${place}`;
+  const caption = escapeHtml(c.caption ?? '');
+  switch (c.kind) {
+    case 'frame':
+      return `<fieldset class="ctl frame" ${common}><legend style="${typeStyle(c).join(';')}">${caption}</legend>${c.children.map(markup).join('')}</fieldset>`;
+    case 'command':
+      return `<button type="button" class="ctl command" ${common} data-command="${commandOf(c)}">${caption}</button>`;
+    case 'option':
+      // The label is the target, the radio button inside it takes the name.
+      return `<label class="ctl option" ${place}><input type="radio" name="system" id="${c.name}" value="${c.system}">${caption}</label>`;
+    case 'text':
+      if (!labelled.has(c.name)) throw new Error(`no label names the field ${c.name}`);
+      return `<input type="text" class="ctl text" ${common} value="${caption}" autocomplete="off" spellcheck="false">`;
+    case 'combo':
+      return `<input type="text" class="ctl combo" ${common} value="${caption}" list="diameters" autocomplete="off" spellcheck="false">` +
+        `<datalist id="diameters">${form.diameters.map((d) => `<option value="${d}"></option>`).join('')}</datalist>`;
+    case 'label':
+      return c.labels
+        ? `<label class="ctl label" for="${c.labels}" ${common}>${caption}</label>`
+        : `<div class="ctl label" ${common}>${caption}</div>`;
+    case 'picture':
+      return `<img class="ctl picture" ${common} src="${arrow}" alt="${escapeHtml(form.arrowName)}" tabindex="0">`;
+  }
+  throw new Error(`unknown kind ${c.kind}`);
+}
+
+// ---- What the script needs: commands, texts, fields and the tab chain.
+const config = {
+  zero: form.zero,
+  fields: form.fields,
+  boxes: form.boxes,
+  refusals: form.refusals,
+  tabChain: controls.filter((c) => !['frame', 'label'].includes(c.kind))
+    .sort((a, b) => a.tabIndex - b.tabIndex).map((c) => c.name),
+  start: Object.fromEntries(controls.filter((c) => ['text', 'combo'].includes(c.kind)).map((c) => [c.name, c.caption])),
+};
+
+const fill = (template, values) => template.replace(/\{\{(\w+)\}\}/g, (_, k) => {
+  if (!(k in values)) throw new Error(`no value for {{${k}}}`);
+  return values[k];
+});
+const html = fill(here('page.html'), {
+  TITLE: escapeHtml(form.title),
+  ICON: icon,
+  MANIFEST: dataUri('application/manifest+json', JSON.stringify(manifest)),
+  WINDOW_WIDTH: px(form.clientWidth),
+  WINDOW_HEIGHT: px(form.clientHeight),
+  CSS: here('page.css').trim(),
+  CONTROLS: roots.map(markup).join('\n'),
+  OK: escapeHtml(form.okButton),
+  PAGE_ENDED: escapeHtml(form.pageEnded),
+  START_AGAIN: escapeHtml(form.startAgain),
+  WASM: deflateRawSync(wasm, { level: 9 }).toString('base64'),
+  WASM_SIZE: wasm.length,
+  LOADER: `${here('inflate.js').trim()}\n${here('loader.js').trim()}`,
+  SCRIPT: `const RURO=${JSON.stringify(config).replace(/</g, '\\u003c')};\n${here('page.js').trim()}`,
+});
+writeFileSync(outPath, html);

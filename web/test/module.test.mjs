@@ -1,0 +1,13 @@
+// The calculation module stands alone: it imports nothing (no WASI system
+// calls to stub), and exports the memory and the binding's four functions.
+
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { test } from 'node:test';
+
+test('the WebAssembly module imports nothing and exports the binding', { skip: !process.env.RURO_WASM }, () => {
+  const module = new WebAssembly.Module(readFileSync(process.env.RURO_WASM));
+  assert.deepEqual(WebAssembly.Module.imports(module), []);
+  assert.deepEqual(WebAssembly.Module.exports(module).map((e) => e.name).sort(),
+    ['_initialize', 'memory', 'ruro_buffer', 'ruro_compute', 'ruro_output', 'ruro_output_size']);
+});
