@@ -32,6 +32,14 @@ bool TakesFocus(Kind kind) { return kind != Kind::Frame && kind != Kind::Label; 
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+// Writes a text the program produced (a result, Reset's zero) so that the
+// field shows it from its first character: a number wider than its field is
+// read from its leading digits, never from a cut-off end.
+void ShowFromStart(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
 void Inform(QWidget* parent, const form::Box& box) {
     MessageBox::Inform(parent, FromUtf8(box.title), FromUtf8(box.message));
 }
@@ -201,12 +209,12 @@ void MainWindow::calculate() {
         return;
     }
     for (std::size_t i = 0; i < results.texts.size(); ++i)
-        field(form::kFirstResultField + static_cast<int>(i))->setText(QString::fromStdString(results.texts[i]));
+        ShowFromStart(field(form::kFirstResultField + static_cast<int>(i)), QString::fromStdString(results.texts[i]));
 }
 
 void MainWindow::resetFields() {
     const QString zero = QString::fromStdString(calc::FormatNumber(0));
-    for (QLineEdit* edit : fields_) edit->setText(zero);
+    for (QLineEdit* edit : fields_) ShowFromStart(edit, zero);
 }
 
 void MainWindow::quit() { close(); }
