@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWheelEvent>
 #include <algorithm>
 #include <limits>
 
@@ -44,6 +45,23 @@ void Inform(QWidget* parent, const form::Box& box) {
     MessageBox::Inform(parent, FromUtf8(box.title), FromUtf8(box.message));
 }
 
+// The diameter list turns with the mouse wheel only while it has the focus:
+// a wheel turned over it while the pointer merely passes (scrolling whatever
+// lies under the pointer) neither changes the diameter nor takes the focus,
+// and goes on to the controls beneath it.
+class DiameterList : public QComboBox {
+public:
+    explicit DiameterList(QWidget* parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+protected:
+    void wheelEvent(QWheelEvent* event) override {
+        if (hasFocus())
+            QComboBox::wheelEvent(event);
+        else
+            event->ignore();
+    }
+};
+
 QWidget* CreateControl(const ControlRow& row, QWidget* container) {
     const QString caption = QString::fromUtf8(row.caption ? row.caption : "");
     switch (row.kind) {
@@ -65,7 +83,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
             return edit;
         }
         case Kind::Combo: {
-            auto* combo = new QComboBox(container);
+            auto* combo = new DiameterList(container);
             combo->setEditable(true);
             combo->setInsertPolicy(QComboBox::NoInsert);  // typing a diameter adds no item
             combo->setCompleter(nullptr);                 // "1" stays "1", not "10"

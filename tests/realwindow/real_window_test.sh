@@ -19,6 +19,12 @@ type_text() {
   xdotool type --delay 20 "$1"
 }
 
+# The wheel turned over the diameter list, which does not have the focus,
+# changes nothing and takes no focus: the steps below start from "Marco Real"
+# and the results are those of diameter 3.
+xdotool mousemove --window "$WINDOW" $(((3120 + 735 / 2) / 15)) $(((3720 + 315 / 2) / 15)) click 5 click 5 click 4 click 5
+sleep 0.2
+
 # Keyboard from the first focus ("Marco Real"): Salir, Combo1, Text1.
 xdotool key Tab Tab Tab
 type_text 10

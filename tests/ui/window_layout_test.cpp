@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QWheelEvent>
 
 #include "FlatFrame.h"
 #include "Fonts.h"
@@ -281,6 +282,34 @@ private slots:
         }
         f.type(f.text(3), QStringLiteral("escrito a mano"));
         QCOMPARE(f.text(3)->text(), QStringLiteral("escrito a mano"));
+    }
+
+    // The wheel turns the diameter list only while the list has the focus;
+    // otherwise the list leaves it (ignored, so Qt passes a real wheel on to
+    // the frame beneath) and the focus stays where it was. A real wheel over
+    // the list is turned in the real-window test.
+    void wheel_turns_the_diameter_only_with_the_focus() {
+        const struct {
+            const char* name;
+            bool focused;
+            QString text;  // shown after one notch down
+        } cases[] = {{"unfocused_list_keeps_its_diameter", false, QStringLiteral("3")},
+                     {"focused_list_turns", true, QStringLiteral("4")}};
+        for (const auto& c : cases) {
+            WindowFixture f;
+            f.combo()->setCurrentIndex(0);
+            if (c.focused) f.combo()->setFocus();
+            QWidget* focusBefore = QApplication::focusWidget();
+            const QPoint at = f.combo()->rect().center();
+            QWheelEvent wheel(at, f.combo()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(f.combo(), &wheel);
+            QVERIFY2(f.combo()->currentText() == c.text, c.name);
+            QCOMPARE(wheel.isAccepted(), c.focused);
+            QCOMPARE(QApplication::focusWidget(), focusBefore);
+            // A real wheel gives the focus only to a control whose policy has the wheel bit.
+            QCOMPARE(f.combo()->focusPolicy() & Qt::WheelFocus, Qt::StrongFocus);
+        }
     }
 
     void enter_and_escape_in_a_field_click_nothing() {
