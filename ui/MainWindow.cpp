@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "Accessibility.h"
 #include "FlatFrame.h"
 #include "Fonts.h"
 #include "Layout.h"
@@ -116,6 +117,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+    InstallAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(FromUtf8(form::kWindowTitle));
     setWindowIcon(PixelArtIcon(form::CalculatorPicture()));

@@ -256,6 +256,51 @@ private slots:
         for (int i = 1; i <= 10; ++i) QVERIFY(!f.text(i)->accessibleName().isEmpty());
     }
 
+    // Screen readers hear each frame as a grouping named by its caption, and
+    // the option buttons as members of "Sistema de Plantación"; the tree
+    // they walk holds every control once, parent and child agreeing both ways.
+    void screen_readers_hear_the_frames_and_the_option_group() {
+        WindowFixture f;
+        const auto accessible = [&](const char* name) { return QAccessible::queryAccessibleInterface(f.control(name)); };
+        const auto members = [](QAccessibleInterface* in) {
+            QStringList names;
+            for (int i = 0; i < in->childCount(); ++i) names << in->child(i)->object()->objectName();
+            return names;
+        };
+        for (const ui::ControlRow& row : ui::WindowControls()) {
+            if (row.kind != ui::Kind::Frame) continue;
+            QCOMPARE(accessible(row.name)->role(), QAccessible::Grouping);
+            QCOMPARE(accessible(row.name)->text(QAccessible::Name), QString::fromUtf8(row.caption));
+        }
+        for (const char* name : {"Option1", "Option2", "Option3"}) {
+            QAccessibleInterface* option = accessible(name);
+            QCOMPARE(option->role(), QAccessible::RadioButton);
+            QCOMPARE(option->text(QAccessible::Name), f.control<QRadioButton>(name)->text());
+            QCOMPARE(option->state().checked, qstrcmp(name, "Option1") == 0);
+            QCOMPARE(option->parent()->object(), f.control("Frame2"));
+            QVERIFY(members(accessible("Frame2")).contains(QLatin1String(name)));
+            QVERIFY(!members(accessible("Frame1")).contains(QLatin1String(name)));
+            QVERIFY(f.control(name)->parentWidget() == f.control("Frame1"));  // the widgets stay put
+        }
+        accessible("Option3")->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(f.option(3)->isChecked());
+
+        QSet<QObject*> reached;
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* in) {
+            for (int i = 0; i < in->childCount(); ++i) {
+                QAccessibleInterface* child = in->child(i);
+                QVERIFY(child && child->parent());
+                QCOMPARE(child->parent()->object(), in->object());
+                QCOMPARE(in->indexOfChild(child), i);
+                QVERIFY2(!reached.contains(child->object()), qPrintable(child->object()->objectName()));
+                reached.insert(child->object());
+                if (qobject_cast<ui::FlatFrame*>(child->object())) walk(child);
+            }
+        };
+        walk(QAccessible::queryAccessibleInterface(f.window.get()));
+        for (const ui::ControlRow& row : ui::WindowControls()) QVERIFY2(reached.contains(f.control(row.name)), row.name);
+    }
+
     void fields_take_any_length_of_text() {
         WindowFixture f;
         const QString huge(100'000, QLatin1Char('7'));
