@@ -3,6 +3,7 @@
 // title, the information boxes, the refusals of a calculation and the few
 // messages of the program itself. UTF-8, shown exactly as written.
 
+#include <cstddef>
 #include <string_view>
 
 #include "calc/fertiliser.h"
@@ -31,6 +32,15 @@ inline constexpr Box kVarietiesBox{
 inline constexpr std::string_view kRefusalTitle = "Programa de Rurorovirora";
 std::string_view RefusalMessage(calc::Refusal refusal);
 inline Box RefusalBox(calc::Refusal refusal) { return {kRefusalTitle, RefusalMessage(refusal)}; }
+
+// A paste or drop that would make a field's text longer than this many bytes
+// of UTF-8 (1 MiB) is refused with this box, and the field stays exactly as
+// it was: nothing is cut silently. Typing is never limited.
+inline constexpr std::size_t kLongestPastedField = 1'048'576;
+inline constexpr Box kPasteTooLongBox{
+    "Programa de Rurorovirora",
+    "El texto es demasiado largo para pegarlo: un campo admite hasta 1 MB (1 048 576 bytes). "
+    "El campo queda como estaba."};
 
 // Printed when the program finds no screen to open its window on.
 inline constexpr std::string_view kNoScreen =
