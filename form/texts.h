@@ -34,12 +34,14 @@ std::string_view RefusalMessage(calc::Refusal refusal);
 inline Box RefusalBox(calc::Refusal refusal) { return {kRefusalTitle, RefusalMessage(refusal)}; }
 
 // A paste or drop that would make a field's text longer than this many bytes
-// of UTF-8 (1 MiB) is refused with this box, and the field stays exactly as
-// it was: nothing is cut silently. Typing is never limited.
-inline constexpr std::size_t kLongestPastedField = 1'048'576;
+// of UTF-8 (256 KiB) is refused with this box, and the field stays exactly as
+// it was: nothing is cut silently. Typing is never limited. (A field lays out
+// its whole text again on every change and repaint: at 256 KiB that takes a
+// fraction of a second, at 1 MiB well over one.)
+inline constexpr std::size_t kLongestPastedField = 262'144;
 inline constexpr Box kPasteTooLongBox{
     "Programa de Rurorovirora",
-    "El texto es demasiado largo para pegarlo: un campo admite hasta 1 MB (1 048 576 bytes). "
+    "El texto es demasiado largo para pegarlo: un campo admite hasta 256 KB (262 144 bytes). "
     "El campo queda como estaba."};
 
 // Printed when the program finds no screen to open its window on.
