@@ -14,6 +14,7 @@
 #include <limits>
 
 #include "Accessibility.h"
+#include "Field.h"
 #include "FlatFrame.h"
 #include "Fonts.h"
 #include "Layout.h"
@@ -79,13 +80,13 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
         case Kind::Option:
             return new QRadioButton(caption, container);
         case Kind::Text: {
-            auto* edit = new QLineEdit(caption, container);
+            auto* edit = new Field(caption, container);
             edit->setMaxLength(kUnlimited);
             return edit;
         }
         case Kind::Combo: {
             auto* combo = new DiameterList(container);
-            combo->setEditable(true);
+            combo->setLineEdit(new Field(QString(), combo));  // editable, with the field's paste rules
             combo->setInsertPolicy(QComboBox::NoInsert);  // typing a diameter adds no item
             combo->setCompleter(nullptr);                 // "1" stays "1", not "10"
             for (int inches = form::kFirstDiameter; inches <= form::kLastDiameter; ++inches) combo->addItem(QString::number(inches), 0);
