@@ -44,5 +44,23 @@ for i in 0 1 2 3 4 5; do
   echo "Text$((i + 2)) = $shown"
 done
 
+# A middle-button paste of more than a field takes (from another program's
+# selection) is refused in a box, and the field keeps its "0".
+head -c 262145 /dev/zero | tr '\0' '7' | xclip -selection primary -i
+click_twips 2280 2520 855 285  # Text9, "Largo (m)"
+xdotool click 2
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Programa de Rurorovirora$' | head -n 1) || true
+[ -n "$box" ] || drive_fail "no box refused the long middle-button paste"
+xdotool windowfocus --sync "$box" 2>/dev/null || true
+xdotool key Return
+sleep 0.3
+xdotool windowfocus --sync "$WINDOW"
+click_twips 2280 2520 855 285
+xdotool key --clearmodifiers ctrl+a ctrl+c
+sleep 0.1
+shown=$(xclip -o -selection clipboard)
+[ "$shown" = 0 ] || drive_fail "Text9 holds ${#shown} characters after the refused paste"
+echo "long middle-button paste refused, Text9 = $shown"
+
 quit_and_check_status
 echo "1 passed, 0 failed"
