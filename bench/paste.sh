@@ -18,14 +18,12 @@ source tools/xvfb.sh
 source tools/window_driver.sh
 work=$(mktemp -d)
 start_xvfb 1024x768
+# The xclip servers (they serve the selections) end with the X server.
 cleanup() {
   [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null
-  pkill_xclip
   stop_xvfb
   rm -rf "$work"
 }
-# Only the xclip servers this script started (they serve the selections).
-pkill_xclip() { for pid in $(pgrep -x xclip -P $$ 2>/dev/null) ${XCLIP_PIDS:-}; do kill "$pid" 2>/dev/null || true; done; }
 trap cleanup EXIT
 
 printf '#!/bin/sh\nexec "%s" > "%s"\n' "$build/bench/paste_window" "$work/out" > "$work/run"
@@ -83,7 +81,6 @@ measure() { # way bytes
   read -r _ stall _ peak < <(tail -n 1 "$work/out")
   awk -v w="$way" -v b="$bytes" -v o="$outcome" -v s="$stall" -v p="$peak" -v r="$before" -v i="$idle" \
     'BEGIN {printf "%-14s %10d %-8s %10.1f %12.1f %8.2f %12s\n", w, b, o, s, (p - r) / 1024, (p - r) * 1024 / b, i}'
-  pkill_xclip
 }
 
 for way in ${WAYS:-ctrl+v shift+insert middle menu}; do
