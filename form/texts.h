@@ -3,6 +3,7 @@
 // title, the information boxes, the refusals of a calculation and the few
 // messages of the program itself. UTF-8, shown exactly as written.
 
+#include <cstddef>
 #include <string_view>
 
 #include "calc/fertiliser.h"
@@ -42,6 +43,17 @@ inline constexpr std::string_view kArrowPictureName = "Flecha";
 // start again.
 inline constexpr std::string_view kPageEnded = "El programa ha terminado. Puede cerrar esta página.";
 inline constexpr std::string_view kStartAgain = "Volver a empezar";
+
+// A paste or drop that would make a field's text longer than this many bytes
+// of UTF-8 (256 KiB) is refused with this box, and the field stays exactly as
+// it was: nothing is cut silently. Typing is never limited. (A field lays out
+// its whole text again on every change and repaint: at 256 KiB that takes a
+// fraction of a second, at 1 MiB well over one.)
+inline constexpr std::size_t kLongestPastedField = 262'144;
+inline constexpr Box kPasteTooLongBox{
+    "Programa de Rurorovirora",
+    "El texto es demasiado largo para pegarlo: un campo admite hasta 256 KB (262 144 bytes). "
+    "El campo queda como estaba."};
 
 // Printed when the program finds no screen to open its window on.
 inline constexpr std::string_view kNoScreen =

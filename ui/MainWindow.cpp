@@ -9,9 +9,12 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWheelEvent>
 #include <algorithm>
 #include <limits>
 
+#include "Accessibility.h"
+#include "Field.h"
 #include "FlatFrame.h"
 #include "Fonts.h"
 #include "Layout.h"
@@ -32,9 +35,34 @@ bool TakesFocus(Kind kind) { return kind != Kind::Frame && kind != Kind::Label; 
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+// Writes a text the program produced (a result, Reset's zero) so that the
+// field shows it from its first character: a number wider than its field is
+// read from its leading digits, never from a cut-off end.
+void ShowFromStart(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
 void Inform(QWidget* parent, const form::Box& box) {
     MessageBox::Inform(parent, FromUtf8(box.title), FromUtf8(box.message));
 }
+
+// The diameter list turns with the mouse wheel only while it has the focus:
+// a wheel turned over it while the pointer merely passes (scrolling whatever
+// lies under the pointer) neither changes the diameter nor takes the focus,
+// and goes on to the controls beneath it.
+class DiameterList : public QComboBox {
+public:
+    explicit DiameterList(QWidget* parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+protected:
+    void wheelEvent(QWheelEvent* event) override {
+        if (hasFocus())
+            QComboBox::wheelEvent(event);
+        else
+            event->ignore();
+    }
+};
 
 QWidget* CreateControl(const ControlRow& row, QWidget* container) {
     const QString caption = QString::fromUtf8(row.caption ? row.caption : "");
@@ -52,13 +80,13 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
         case Kind::Option:
             return new QRadioButton(caption, container);
         case Kind::Text: {
-            auto* edit = new QLineEdit(caption, container);
+            auto* edit = new Field(caption, container);
             edit->setMaxLength(kUnlimited);
             return edit;
         }
         case Kind::Combo: {
-            auto* combo = new QComboBox(container);
-            combo->setEditable(true);
+            auto* combo = new DiameterList(container);
+            combo->setLineEdit(new Field(QString(), combo));  // editable, with the field's paste rules
             combo->setInsertPolicy(QComboBox::NoInsert);  // typing a diameter adds no item
             combo->setCompleter(nullptr);                 // "1" stays "1", not "10"
             for (int inches = form::kFirstDiameter; inches <= form::kLastDiameter; ++inches) combo->addItem(QString::number(inches), 0);
@@ -90,6 +118,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+    InstallAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(FromUtf8(form::kWindowTitle));
     resize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
@@ -208,13 +237,13 @@ void MainWindow::calculate() {
     // A refusal leaves every input as typed and empties the six results (its
     // texts are empty): they belong to no calculation now.
     for (std::size_t i = 0; i < results.texts.size(); ++i)
-        field(form::kFirstResultField + static_cast<int>(i))->setText(QString::fromStdString(results.texts[i]));
+        ShowFromStart(field(form::kFirstResultField + static_cast<int>(i)), QString::fromStdString(results.texts[i]));
     if (!results.ok()) Inform(this, form::RefusalBox(results.refusal));
 }
 
 void MainWindow::resetFields() {
     const QString zero = QString::fromStdString(calc::FormatNumber(0));
-    for (QLineEdit* edit : fields_) edit->setText(zero);
+    for (QLineEdit* edit : fields_) ShowFromStart(edit, zero);
 }
 
 void MainWindow::quit() { close(); }

@@ -18,6 +18,12 @@ launch_program "$1"
 icons=$(xprop -id "$WINDOW" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
 [ "$icons" = "Icon (32 x 32) Icon (64 x 64) Icon (128 x 128) " ] || drive_fail "window icons: '$icons'"
 
+# The wheel turned over the diameter list, which does not have the focus,
+# changes nothing and takes no focus: the steps below start from "Marco Real"
+# and the results are those of diameter 3.
+xdotool mousemove --window "$WINDOW" $(((3120 + 735 / 2) / 15)) $(((3720 + 315 / 2) / 15)) click 5 click 5 click 4 click 5
+sleep 0.2
+
 # Keyboard from the first focus ("Marco Real"): Salir, Combo1, Text1.
 xdotool key Tab Tab Tab
 type_text "$WORKED_HECTARES"
@@ -32,6 +38,24 @@ for i in 0 1 2 3 4 5; do
   [ "$shown" = "${WORKED_RESULTS[$i]}" ] || drive_fail "Text$((i + 2)) shows '$shown', expected '${WORKED_RESULTS[$i]}'"
   echo "Text$((i + 2)) = $shown"
 done
+
+# A middle-button paste of more than a field takes (from another program's
+# selection) is refused in a box, and the field keeps its "0".
+head -c 262145 /dev/zero | tr '\0' '7' | xclip -selection primary -i
+click_twips 2280 2520 855 285  # Text9, "Largo (m)"
+xdotool click 2
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Programa de Rurorovirora$' | head -n 1) || true
+[ -n "$box" ] || drive_fail "no box refused the long middle-button paste"
+xdotool windowfocus --sync "$box" 2>/dev/null || true
+xdotool key Return
+sleep 0.3
+xdotool windowfocus --sync "$WINDOW"
+click_twips 2280 2520 855 285
+xdotool key --clearmodifiers ctrl+a ctrl+c
+sleep 0.1
+shown=$(xclip -o -selection clipboard)
+[ "$shown" = 0 ] || drive_fail "Text9 holds ${#shown} characters after the refused paste"
+echo "long middle-button paste refused, Text9 = $shown"
 
 quit_and_check_status
 echo "1 passed, 0 failed"

@@ -82,6 +82,16 @@ SeenBox OpenAndClose(ModalWatchdog& watchdog, const std::function<void()>& open)
     return seen;
 }
 
+// Where the field draws its cursor, after the field's horizontal scrolling.
+int CursorLeft(QLineEdit* field) { return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(); }
+
+// The field with a text that fits, its cursor at the start, painted.
+void ShowShortText(QLineEdit* field) {
+    field->setText(QStringLiteral("0"));
+    field->setCursorPosition(0);
+    field->grab();
+}
+
 }  // namespace
 
 class WindowCommandsTest : public QObject {
@@ -188,6 +198,40 @@ private slots:
         QCOMPARE(f.combo()->currentText(), QStringLiteral("19"));
         QVERIFY(f.option(2)->isChecked());
         QVERIFY(f.boxes.empty());
+    }
+
+    // A result wider than its field is read from its first digit: the field
+    // shows its start, not its end (a cut-off end reads as a wrong figure).
+    void results_wider_than_their_field_show_their_first_digits() {
+        const Plantation wide[] = {
+            {"many_hectares_tight_square", 1, "1234.5", "1.3", "0", "0", "19", {}},
+            {"exponent_forms", 3, "1e15", "0.001", "0", "0", "19", {}},
+        };
+        for (const Plantation& p : wide) {
+            WindowFixture f;
+            Enter(f, p);
+            f.click("Command2");
+            int wider = 0;
+            for (int i = 2; i <= 7; ++i) {
+                QLineEdit* result = f.text(i);
+                wider += result->fontMetrics().horizontalAdvance(result->text()) > result->contentsRect().width();
+                QCOMPARE(result->cursorPosition(), 0);
+                // Once painted, the cursor (at the first character) stands
+                // where it does in a short text: nothing scrolled out at left.
+                result->grab();
+                const int shownAt = CursorLeft(result);
+                const QString text = result->text();
+                ShowShortText(result);
+                QCOMPARE(shownAt, CursorLeft(result));
+                result->setText(text);
+            }
+            QVERIFY2(wider >= 1, p.name);  // the row proves something
+        }
+        // Reset's zeros too, after a long text was typed in.
+        WindowFixture f;
+        f.type(f.text(1), QString(40, QLatin1Char('9')));
+        f.click("Command3");
+        for (int i = 1; i <= 10; ++i) QCOMPARE(f.text(i)->cursorPosition(), 0);
     }
 
     void information_boxes_show_their_titles_and_messages() {

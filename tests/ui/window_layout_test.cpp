@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QWheelEvent>
 
 #include "FlatFrame.h"
 #include "Fonts.h"
@@ -275,6 +276,51 @@ private slots:
         for (int i = 1; i <= 10; ++i) QVERIFY(!f.text(i)->accessibleName().isEmpty());
     }
 
+    // Screen readers hear each frame as a grouping named by its caption, and
+    // the option buttons as members of "Sistema de Plantación"; the tree
+    // they walk holds every control once, parent and child agreeing both ways.
+    void screen_readers_hear_the_frames_and_the_option_group() {
+        WindowFixture f;
+        const auto accessible = [&](const char* name) { return QAccessible::queryAccessibleInterface(f.control(name)); };
+        const auto members = [](QAccessibleInterface* in) {
+            QStringList names;
+            for (int i = 0; i < in->childCount(); ++i) names << in->child(i)->object()->objectName();
+            return names;
+        };
+        for (const ui::ControlRow& row : ui::WindowControls()) {
+            if (row.kind != ui::Kind::Frame) continue;
+            QCOMPARE(accessible(row.name)->role(), QAccessible::Grouping);
+            QCOMPARE(accessible(row.name)->text(QAccessible::Name), QString::fromUtf8(row.caption));
+        }
+        for (const char* name : {"Option1", "Option2", "Option3"}) {
+            QAccessibleInterface* option = accessible(name);
+            QCOMPARE(option->role(), QAccessible::RadioButton);
+            QCOMPARE(option->text(QAccessible::Name), f.control<QRadioButton>(name)->text());
+            QCOMPARE(option->state().checked, qstrcmp(name, "Option1") == 0);
+            QCOMPARE(option->parent()->object(), f.control("Frame2"));
+            QVERIFY(members(accessible("Frame2")).contains(QLatin1String(name)));
+            QVERIFY(!members(accessible("Frame1")).contains(QLatin1String(name)));
+            QVERIFY(f.control(name)->parentWidget() == f.control("Frame1"));  // the widgets stay put
+        }
+        accessible("Option3")->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(f.option(3)->isChecked());
+
+        QSet<QObject*> reached;
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* in) {
+            for (int i = 0; i < in->childCount(); ++i) {
+                QAccessibleInterface* child = in->child(i);
+                QVERIFY(child && child->parent());
+                QCOMPARE(child->parent()->object(), in->object());
+                QCOMPARE(in->indexOfChild(child), i);
+                QVERIFY2(!reached.contains(child->object()), qPrintable(child->object()->objectName()));
+                reached.insert(child->object());
+                if (qobject_cast<ui::FlatFrame*>(child->object())) walk(child);
+            }
+        };
+        walk(QAccessible::queryAccessibleInterface(f.window.get()));
+        for (const ui::ControlRow& row : ui::WindowControls()) QVERIFY2(reached.contains(f.control(row.name)), row.name);
+    }
+
     void fields_take_any_length_of_text() {
         WindowFixture f;
         const QString huge(100'000, QLatin1Char('7'));
@@ -301,6 +347,34 @@ private slots:
         }
         f.type(f.text(3), QStringLiteral("escrito a mano"));
         QCOMPARE(f.text(3)->text(), QStringLiteral("escrito a mano"));
+    }
+
+    // The wheel turns the diameter list only while the list has the focus;
+    // otherwise the list leaves it (ignored, so Qt passes a real wheel on to
+    // the frame beneath) and the focus stays where it was. A real wheel over
+    // the list is turned in the real-window test.
+    void wheel_turns_the_diameter_only_with_the_focus() {
+        const struct {
+            const char* name;
+            bool focused;
+            QString text;  // shown after one notch down
+        } cases[] = {{"unfocused_list_keeps_its_diameter", false, QStringLiteral("3")},
+                     {"focused_list_turns", true, QStringLiteral("4")}};
+        for (const auto& c : cases) {
+            WindowFixture f;
+            f.combo()->setCurrentIndex(0);
+            if (c.focused) f.combo()->setFocus();
+            QWidget* focusBefore = QApplication::focusWidget();
+            const QPoint at = f.combo()->rect().center();
+            QWheelEvent wheel(at, f.combo()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(f.combo(), &wheel);
+            QVERIFY2(f.combo()->currentText() == c.text, c.name);
+            QCOMPARE(wheel.isAccepted(), c.focused);
+            QCOMPARE(QApplication::focusWidget(), focusBefore);
+            // A real wheel gives the focus only to a control whose policy has the wheel bit.
+            QCOMPARE(f.combo()->focusPolicy() & Qt::WheelFocus, Qt::StrongFocus);
+        }
     }
 
     void enter_and_escape_in_a_field_click_nothing() {
