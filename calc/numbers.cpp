@@ -5,8 +5,11 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#ifdef RURO_NO_FLOAT_FROM_CHARS
+#if defined(RURO_NO_FLOAT_FROM_CHARS) || defined(RURO_NO_FLOAT_TO_CHARS)
 #include <cstdlib>
+#endif
+#ifdef RURO_NO_FLOAT_TO_CHARS
+#include <cstdio>
 #endif
 #include <system_error>
 
@@ -158,11 +161,26 @@ std::string FormatNumber(double x, std::string_view decimalSeparator) {
     // 15th digit), and it is much quicker to find.
     std::array<char, 32> buffer{};
     char* const first = buffer.data();
+#ifndef RURO_NO_FLOAT_TO_CHARS
     char* const last = first + buffer.size();
     auto result = std::to_chars(first, last, x, std::chars_format::scientific);
     const auto mantissaDigits = std::count_if(first, std::find(first, result.ptr, 'e'), IsDigit);
     if (mantissaDigits > 15) result = std::to_chars(first, last, x, std::chars_format::scientific, 14);
     const std::string_view scientific(first, static_cast<std::size_t>(result.ptr - first));
+#else
+    // Where to_chars for double would bring the C++ library's large tables
+    // (the WebAssembly build), the C library writes the same text: "%.*e"
+    // rounds x correctly to 1 + precision digits, so the first precision
+    // whose text strtod reads back as x gives the shortest digits, and where
+    // none up to 14 does, precision 14 gives the 15 digits. Both work in the
+    // same locale, and only digits, sign and exponent are taken from the text.
+    int length = 0;
+    for (int precision = 0; precision <= 14; ++precision) {
+        length = std::snprintf(first, buffer.size(), "%.*e", precision, x);
+        if (std::strtod(first, nullptr) == x) break;
+    }
+    const std::string_view scientific(first, static_cast<std::size_t>(length));
+#endif
 
     const bool negative = scientific.front() == '-';
     const std::size_t ePos = scientific.find('e');

@@ -12,6 +12,7 @@ set(CMAKE_EXECUTABLE_SUFFIX .wasm)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# The C++ library of this target has no from_chars for double.
-set(CMAKE_CXX_FLAGS_INIT "-fno-exceptions -DRURO_NO_FLOAT_FROM_CHARS")
+# The C++ library of this target has no from_chars for double, and its
+# to_chars for double brings over 100 KiB of tables: the C library does both.
+set(CMAKE_CXX_FLAGS_INIT "-fno-exceptions -DRURO_NO_FLOAT_FROM_CHARS -DRURO_NO_FLOAT_TO_CHARS")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-mexec-model=reactor -Wl,--no-entry -Wl,--gc-sections -Wl,--strip-all")

@@ -4,10 +4,15 @@
 // the browser is a difference between the two builds of calc/.
 //
 // Rows: the worked plantations and refusals, the reading and rounding edge
-// cases, exponent forms, and seeded random field texts; each under the full
-// stop, the comma and the Arabic decimal separator.
+// cases, exponent forms, seeded random field texts, and seeded random numbers
+// that put many kinds of doubles through the writing of results; each under
+// the full stop, the comma and the Arabic decimal separator.
 
 #include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -122,6 +127,31 @@ std::string RandomText(std::mt19937_64& random) {
     return text;
 }
 
+// A random number as a field text: any finite double (random bits; not for
+// `moderate`), one that lies next to a tie of its 15th digit, or one of 1 to
+// 15 digits.
+std::string RandomNumberText(std::mt19937_64& random, bool moderate) {
+    std::uniform_int_distribution<int> kind(moderate ? 1 : 0, 2);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> exponent(-3, 20);
+    std::uniform_int_distribution<int> count(1, 15);
+    const int k = kind(random);
+    if (k == 0) {
+        double x = 0;
+        do x = std::bit_cast<double>(random());
+        while (!std::isfinite(x));
+        std::array<char, 32> buffer{};
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x);
+        return std::string(buffer.data(), result.ptr);
+    }
+    std::string text = random() % 2 ? "-" : "";
+    text += static_cast<char>('1' + digit(random) % 9);
+    text += '.';
+    for (int n = (k == 1 ? 15 : count(random)) - 1; n > 0; --n) text += static_cast<char>('0' + digit(random));
+    if (k == 1) text += random() % 2 ? "5" : "50000001";
+    return text + "e" + std::to_string(exponent(random));
+}
+
 std::string RowJson(const Row& row, const std::string& separator) {
     const calc::FertiliserInputs inputs{row.system, row.hectares, row.distance, row.length, row.width, row.diameter};
     const calc::FertiliserResults results = calc::ComputeFertiliser(inputs, separator);
@@ -156,6 +186,15 @@ int main(int argc, char** argv) {
         Row row{static_cast<PlantingSystem>(system(random)), RandomText(random), RandomText(random),
                 RandomText(random), RandomText(random), RandomText(random)};
         rows.push_back(std::move(row));
+    }
+
+    // Numbers for hectares (100 m apart the trees per hectare are 1, so the
+    // trees are the hectares to the hundredth) and for the diameter, which
+    // stays moderate so that most products stay in range.
+    std::mt19937_64 numbers(20042);
+    for (int n = 0; n < 1000; ++n) {
+        std::string hectares = RandomNumberText(numbers, false);
+        rows.push_back({kSquare, std::move(hectares), "100", "", "", RandomNumberText(numbers, true)});
     }
 
     std::string json = "[\n";
