@@ -169,16 +169,19 @@ std::string FormatNumber(double x, std::string_view decimalSeparator) {
     const std::string_view scientific(first, static_cast<std::size_t>(result.ptr - first));
 #else
     // Where to_chars for double would bring the C++ library's large tables
-    // (the WebAssembly build), the C library writes the same text: "%.*e"
-    // rounds x correctly to 1 + precision digits, so the first precision
-    // whose text strtod reads back as x gives the shortest digits, and where
-    // none up to 14 does, precision 14 gives the 15 digits. Both work in the
-    // same locale, and only digits, sign and exponent are taken from the text.
-    int length = 0;
-    for (int precision = 0; precision <= 14; ++precision) {
-        length = std::snprintf(first, buffer.size(), "%.*e", precision, x);
-        if (std::strtod(first, nullptr) == x) break;
+    // (the WebAssembly build), the C library writes the same text: "%.14e"
+    // rounds x correctly to 15 digits, which for a normal x are the shortest
+    // digits followed by zeros whenever those have at most 15 (see above).
+    // Below the normal range x can lie far from its shortest digits (5e-324):
+    // there the first precision whose text strtod reads back as x gives them.
+    int precision = 14;
+    if (std::fabs(x) < std::numeric_limits<double>::min()) {
+        for (precision = 0; precision < 14; ++precision) {
+            std::snprintf(first, buffer.size(), "%.*e", precision, x);
+            if (std::strtod(first, nullptr) == x) break;
+        }
     }
+    const int length = std::snprintf(first, buffer.size(), "%.*e", precision, x);
     const std::string_view scientific(first, static_cast<std::size_t>(length));
 #endif
 
