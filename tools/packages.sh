@@ -12,7 +12,7 @@ TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang libclang
 # The web page: the calculation for WebAssembly (clang 14, wasm32-wasi) and
 # its browser test in Debian's Chromium. Node.js and npm come from Debian
 # only where no node is installed yet (see ensure_node).
-WEB_PACKAGES=(clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32
+WEB_PACKAGES=(clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32
   chromium)
 TEST_PACKAGES+=("${WEB_PACKAGES[@]}")
 
