@@ -25,8 +25,6 @@ std::size_t Utf8Size(QStringView text) {
     return bytes;
 }
 
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 // The field whose long text has stopped the cursor's blinking, and the
 // blinking it stopped (the application's setting: one field at a time has
 // the focus and so a blinking cursor).
@@ -50,7 +48,7 @@ bool Field::takes(QStringView pasted, QStringView replaced) {
 }
 
 void Field::refuse() {
-    MessageBox::Inform(window(), FromUtf8(form::kPasteTooLongBox.title), FromUtf8(form::kPasteTooLongBox.message));
+    MessageBox::Inform(window(), form::kPasteTooLongBox);
 }
 
 void Field::pasteIfItFits() {

@@ -33,18 +33,12 @@ constexpr int kUnlimited = std::numeric_limits<int>::max();
 
 bool TakesFocus(Kind kind) { return kind != Kind::Frame && kind != Kind::Label; }
 
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 // Writes a text the program produced (a result, Reset's zero) so that the
 // field shows it from its first character: a number wider than its field is
 // read from its leading digits, never from a cut-off end.
 void ShowFromStart(QLineEdit* field, const QString& text) {
     field->setText(text);
     field->setCursorPosition(0);
-}
-
-void Inform(QWidget* parent, const form::Box& box) {
-    MessageBox::Inform(parent, FromUtf8(box.title), FromUtf8(box.message));
 }
 
 // The diameter list turns with the mouse wheel only while it has the focus:
@@ -195,7 +189,7 @@ void MainWindow::connectCommands() {
             case form::Command::Help:
             case form::Command::Varieties:
                 connect(button, &QPushButton::clicked, this,
-                        [this, command = row.command] { Inform(this, form::InformationBox(command)); });
+                        [this, command = row.command] { MessageBox::Inform(this, form::InformationBox(command)); });
                 break;
         }
     }
@@ -238,7 +232,7 @@ void MainWindow::calculate() {
     // texts are empty): they belong to no calculation now.
     for (std::size_t i = 0; i < results.texts.size(); ++i)
         ShowFromStart(field(form::kFirstResultField + static_cast<int>(i)), QString::fromStdString(results.texts[i]));
-    if (!results.ok()) Inform(this, form::RefusalBox(results.refusal));
+    if (!results.ok()) MessageBox::Inform(this, form::RefusalBox(results.refusal));
 }
 
 void MainWindow::resetFields() {

@@ -20,6 +20,10 @@ void MessageBox::Inform(QWidget* parent, const QString& title, const QString& te
     box.exec();
 }
 
+void MessageBox::Inform(QWidget* parent, const form::Box& box) {
+    Inform(parent, FromUtf8(box.title), FromUtf8(box.message));
+}
+
 void MessageBox::SetObserver(Observer observer) { CurrentObserver() = std::move(observer); }
 
 }  // namespace ui

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <functional>
+#include <string_view>
+
+#include "form/texts.h"
 
 class QWidget;
 
@@ -13,11 +16,18 @@ namespace ui {
 class MessageBox {
 public:
     static void Inform(QWidget* parent, const QString& title, const QString& text);
+    // One of the program's own boxes, as the window's description words it.
+    static void Inform(QWidget* parent, const form::Box& box);
 
     // Boxes are handed to the observer instead of being shown; an empty
     // observer shows them again.
     using Observer = std::function<void(const QString& title, const QString& text)>;
     static void SetObserver(Observer observer);
 };
+
+// A text of the window's description (UTF-8) as Qt holds it.
+inline QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace ui
