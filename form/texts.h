@@ -4,6 +4,7 @@
 // messages of the program itself. UTF-8, shown exactly as written.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "calc/fertiliser.h"
@@ -44,16 +45,16 @@ inline constexpr std::string_view kArrowPictureName = "Flecha";
 inline constexpr std::string_view kPageEnded = "El programa ha terminado. Puede cerrar esta página.";
 inline constexpr std::string_view kStartAgain = "Volver a empezar";
 
-// A paste or drop that would make a field's text longer than this many bytes
-// of UTF-8 (256 KiB) is refused with this box, and the field stays exactly as
-// it was: nothing is cut silently. Typing is never limited. (A field lays out
-// its whole text again on every change and repaint: at 256 KiB that takes a
-// fraction of a second, at 1 MiB well over one.)
+// A paste or drop that would make a field's text longer than a front end's
+// limit (bytes of UTF-8) is refused with this box, and the field stays exactly
+// as it was: nothing is cut silently. Typing is never limited. Each front end
+// sets its limit from what its fields lay out without a stall; the Qt window's
+// is 256 KiB.
 inline constexpr std::size_t kLongestPastedField = 262'144;
-inline constexpr Box kPasteTooLongBox{
-    "Programa de Rurorovirora",
-    "El texto es demasiado largo para pegarlo: un campo admite hasta 256 KB (262 144 bytes). "
-    "El campo queda como estaba."};
+inline constexpr std::string_view kPasteRefusalTitle = "Programa de Rurorovirora";
+// "El texto es demasiado largo para pegarlo: un campo admite hasta 256 KB
+// (262 144 bytes). El campo queda como estaba." for 262 144.
+std::string PasteRefusalMessage(std::size_t longestBytes);
 
 // Printed when the program finds no screen to open its window on.
 inline constexpr std::string_view kNoScreen =

@@ -48,7 +48,8 @@ bool Field::takes(QStringView pasted, QStringView replaced) {
 }
 
 void Field::refuse() {
-    MessageBox::Inform(window(), form::kPasteTooLongBox);
+    static const std::string message = form::PasteRefusalMessage(form::kLongestPastedField);
+    MessageBox::Inform(window(), form::Box{form::kPasteRefusalTitle, message});
 }
 
 void Field::pasteIfItFits() {

@@ -101,10 +101,10 @@ private slots:
             } else {
                 QVERIFY2(field->text() == before, c.name);
                 QVERIFY2(f.boxes.size() == 1, c.name);
-                QCOMPARE(f.boxes[0].title, QString::fromUtf8(form::kPasteTooLongBox.title.data(),
-                                                             static_cast<qsizetype>(form::kPasteTooLongBox.title.size())));
-                QCOMPARE(f.boxes[0].text, QString::fromUtf8(form::kPasteTooLongBox.message.data(),
-                                                            static_cast<qsizetype>(form::kPasteTooLongBox.message.size())));
+                const std::string message = form::PasteRefusalMessage(form::kLongestPastedField);
+                QCOMPARE(f.boxes[0].title, QString::fromUtf8(form::kPasteRefusalTitle.data(),
+                                                             static_cast<qsizetype>(form::kPasteRefusalTitle.size())));
+                QCOMPARE(f.boxes[0].text, QString::fromStdString(message));
             }
         }
     }

@@ -1,0 +1,284 @@
+// The window's behaviour, as every front end shows it: commands, refusals,
+// the tab chain, the option group's keys, pastes and the control names.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "form/window.h"
+
+namespace {
+
+using form::Answer;
+using form::Arrow;
+using form::WindowModel;
+using Writes = std::vector<std::pair<std::string, std::string>>;
+
+Writes WritesOf(const Answer& answer) {
+    Writes writes;
+    for (const auto& [name, text] : answer.writes) writes.emplace_back(std::string(name), text);
+    return writes;
+}
+
+Writes Results(std::vector<std::string> texts) {
+    Writes writes;
+    for (std::size_t i = 0; i < texts.size(); ++i) writes.emplace_back("Text" + std::to_string(i + 2), texts[i]);
+    return writes;
+}
+
+// ---- commands: what the user typed and chose, the button, what is shown.
+
+struct CommandCase {
+    const char* name;
+    const char* option;
+    Writes typed;
+    const char* separator;
+    const char* button;
+    Writes shown;
+    const char* boxTitle;  // nullptr: no box
+    bool quit = false;
+};
+
+const std::vector<CommandCase>& CommandCases() {
+    static const std::vector<CommandCase> cases = {
+        {"WorkedExampleSquare", "Option1", {{"Text1", "10"}, {"Text8", "7"}}, ".", "Command2",
+         Results({"204.082", "2040.82", "0.48", "979.59", "4778.5", "96"}), nullptr},
+        {"CommaSeparatorReadsAndWrites", "Option1", {{"Text1", "2,5"}, {"Text8", "7,5"}}, ",", "Command2",
+         Results({"177,778", "444,44", "0,48", "213,33", "1040,65", "21"}), nullptr},
+        {"RectangularIgnoresDistance", "Option2", {{"Text1", "1"}, {"Text8", "0"}, {"Text9", "10"}, {"Text10", "5"}},
+         ".", "Command2", Results({"200", "200", "0.48", "96", "468.29", "9"}), nullptr},
+        {"SquareRefusesZeroDistanceAndEmptiesResults", "Option1", {{"Text1", "10"}, {"Text8", "0"}}, ".",
+         "Command2", Results({"", "", "", "", "", ""}), "Programa de Rurorovirora"},
+        {"RectangularRefusesZeroWidth", "Option2", {{"Text9", "4"}, {"Text10", "abc"}}, ".", "Command2",
+         Results({"", "", "", "", "", ""}), "Programa de Rurorovirora"},
+        {"ResetWritesZeroEverywhere", "Option3", {{"Text1", "5"}, {"Text4", "typed"}}, ".", "Command3",
+         {{"Text1", "0"}, {"Text2", "0"}, {"Text3", "0"}, {"Text4", "0"}, {"Text5", "0"},
+          {"Text6", "0"}, {"Text7", "0"}, {"Text8", "0"}, {"Text9", "0"}, {"Text10", "0"}}, nullptr},
+        {"AboutBox", "Option1", {}, ".", "Command4", {}, "Programa de Rurorovirora ver 3.1"},
+        {"HelpBox", "Option1", {}, ".", "Command5", {}, "Programa de Rurorovirora"},
+        {"VarietiesBox", "Option1", {}, ".", "Command6", {}, "Velto ver 3.1"},
+        {"QuitEnds", "Option1", {}, ".", "Command1", {}, nullptr, true},
+        {"NotAButtonDoesNothing", "Option1", {{"Text1", "3"}}, ".", "Text1", {}, nullptr},
+    };
+    return cases;
+}
+
+class Commands : public testing::TestWithParam<CommandCase> {};
+
+TEST_P(Commands, ShowWhatTheCommandDecides) {
+    const CommandCase& c = GetParam();
+    WindowModel model;
+    ASSERT_TRUE(model.Select(c.option));
+    for (const auto& [name, text] : c.typed) ASSERT_TRUE(model.Edit(name, text));
+    const Answer answer = model.Press(c.button, c.separator);
+    EXPECT_EQ(WritesOf(answer), c.shown);
+    ASSERT_EQ(answer.box.has_value(), c.boxTitle != nullptr);
+    if (c.boxTitle) {
+        EXPECT_EQ(answer.box->title, c.boxTitle);
+        EXPECT_FALSE(answer.box->message.empty());
+    }
+    EXPECT_EQ(answer.quit, c.quit);
+    // The model keeps what it wrote; inputs it did not write stay as typed.
+    for (const auto& [name, text] : c.shown) EXPECT_EQ(model.Text(name), text) << name;
+    for (const auto& [name, text] : c.typed) {
+        bool written = false;
+        for (const auto& shown : c.shown) written = written || shown.first == name;
+        if (!written) {
+            EXPECT_EQ(model.Text(name), text) << name;
+        }
+    }
+    EXPECT_EQ(model.Selected(), c.option);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, Commands, testing::ValuesIn(CommandCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Window, StartsAsTheWindowIsDrawnAndStartAgainRestoresIt) {
+    WindowModel model;
+    model.Edit("Text3", "x");
+    model.Edit("Combo1", "12");
+    model.Select("Option3");
+    const Answer answer = model.Start();
+    EXPECT_EQ(answer.writes.size(), 11u);
+    for (int n = 1; n <= form::kFieldCount; ++n) EXPECT_EQ(model.Text(form::FieldName(n)), "0");
+    EXPECT_EQ(model.Text("Combo1"), "3");
+    EXPECT_EQ(answer.select, "Option1");
+    EXPECT_EQ(answer.focus, "Option1");
+    EXPECT_EQ(model.System(), calc::PlantingSystem::Square);
+}
+
+TEST(Window, ResetKeepsTheDiameterAndTheSystem) {
+    WindowModel model;
+    model.Edit("Combo1", "12");
+    model.Select("Option2");
+    model.Press("Command3", ".");
+    EXPECT_EQ(model.Text("Combo1"), "12");
+    EXPECT_EQ(model.Selected(), "Option2");
+}
+
+TEST(Window, OnlyTextControlsAndOptionsTakeState) {
+    WindowModel model;
+    EXPECT_FALSE(model.Edit("Label1", "x"));
+    EXPECT_FALSE(model.Edit("Text11", "x"));
+    EXPECT_FALSE(model.Select("Text1"));
+    EXPECT_FALSE(model.Select("Option4"));
+    EXPECT_EQ(model.Text("Label1"), "");
+    EXPECT_EQ(model.Selected(), "Option1");
+}
+
+// ---- the tab chain and the option group's keys.
+
+TEST(Window, TabChainFollowsTheTabIndicesWithTheGroupAsOneStop) {
+    WindowModel model;
+    const std::vector<std::string_view> expected = {"Option1", "Command1", "Combo1",   "Text1",    "Text2",
+                                                    "Text3",   "Text4",    "Text5",    "Text6",    "Text7",
+                                                    "Text8",   "Command2", "Command3", "Command4", "Command5",
+                                                    "Text9",   "Text10",   "Picture1", "Command6"};
+    EXPECT_EQ(model.TabChain(), expected);
+    model.Select("Option2");
+    EXPECT_EQ(model.TabChain().front(), "Option2");
+}
+
+struct TabCase {
+    const char* name;
+    const char* selected;
+    const char* from;
+    bool forward;
+    const char* to;
+    bool leave;
+};
+
+class Tabs : public testing::TestWithParam<TabCase> {};
+
+TEST_P(Tabs, GoToTheNextStop) {
+    const TabCase& c = GetParam();
+    WindowModel model;
+    model.Select(c.selected);
+    const Answer answer = model.Tab(c.from, c.forward);
+    EXPECT_EQ(answer.focus, c.to);
+    EXPECT_EQ(answer.leave, c.leave);
+    EXPECT_TRUE(answer.writes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, Tabs,
+                         testing::Values(TabCase{"FromMarcoRealToSalir", "Option1", "Option1", true, "Command1", false},
+                                         TabCase{"FromDistanceToCalcular", "Option1", "Text8", true, "Command2", false},
+                                         TabCase{"BackIntoTheGroupOnItsSelection", "Option3", "Command1", false,
+                                                 "Option3", false},
+                                         TabCase{"FromAnyButtonOfTheGroup", "Option2", "Option3", true, "Command1",
+                                                 false},
+                                         TabCase{"LastWrapsAndLeaves", "Option1", "Command6", true, "Option1", true},
+                                         TabCase{"FirstBackWrapsAndLeaves", "Option2", "Option2", false, "Command6",
+                                                 true},
+                                         TabCase{"FromOutsideForward", "Option1", "Label3", true, "Option1", false},
+                                         TabCase{"FromNothingBackward", "Option1", "", false, "Command6", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct KeyCase {
+    const char* name;
+    const char* from;
+    Arrow arrow;
+    const char* to;  // "": nothing moves
+};
+
+class Keys : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(Keys, MoveTheSelectionWithinTheGroup) {
+    const KeyCase& c = GetParam();
+    WindowModel model;
+    model.Select(c.from);
+    const std::string before(model.Selected());
+    const Answer answer = model.Key(c.from, c.arrow);
+    EXPECT_EQ(answer.select, c.to);
+    EXPECT_EQ(answer.focus, c.to);
+    EXPECT_EQ(model.Selected(), *c.to ? c.to : before);
+}
+
+// The buttons stand one under another: Marco Real, Tresbolillo, Rectangular.
+INSTANTIATE_TEST_SUITE_P(Window, Keys,
+                         testing::Values(KeyCase{"DownFromMarcoReal", "Option1", Arrow::Down, "Option3"},
+                                         KeyCase{"DownFromTresbolillo", "Option3", Arrow::Down, "Option2"},
+                                         KeyCase{"DownStopsAtTheEnd", "Option2", Arrow::Down, ""},
+                                         KeyCase{"UpFromRectangular", "Option2", Arrow::Up, "Option3"},
+                                         KeyCase{"UpStopsAtTheTop", "Option1", Arrow::Up, ""},
+                                         KeyCase{"RightFindsNothingBeside", "Option3", Arrow::Right, ""},
+                                         KeyCase{"LeftFindsNothingBeside", "Option3", Arrow::Left, ""},
+                                         KeyCase{"NotAnOption", "Text1", Arrow::Down, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- pastes.
+
+struct PasteCase {
+    const char* name;
+    std::size_t limit;
+    std::size_t held;
+    std::size_t replaced;
+    std::size_t pasted;
+    bool taken;
+};
+
+class Pastes : public testing::TestWithParam<PasteCase> {};
+
+TEST_P(Pastes, AreTakenUpToTheLimit) {
+    const PasteCase& c = GetParam();
+    WindowModel model(c.limit);
+    model.Edit("Text1", std::string(c.held, 'x'));
+    const Answer answer = model.Paste("Text1", c.replaced, c.pasted);
+    EXPECT_EQ(!answer.box, c.taken);
+    if (answer.box) {
+        EXPECT_EQ(answer.box->message, model.PasteRefusal().message);
+    }
+    EXPECT_TRUE(answer.writes.empty());
+    EXPECT_EQ(model.Text("Text1").size(), c.held);  // a paste is the front end's to apply
+}
+
+constexpr std::size_t kHuge = std::size_t(-1);
+INSTANTIATE_TEST_SUITE_P(Window, Pastes,
+                         testing::Values(PasteCase{"ExactlyTheLimit", 100, 1, 1, 100, true},
+                                         PasteCase{"OneByteOver", 100, 1, 0, 100, false},
+                                         PasteCase{"ReplacingTheSelectionMakesRoom", 100, 50, 50, 100, true},
+                                         PasteCase{"ReplacedBeyondTheTextCountsAsAll", 100, 10, 500, 100, true},
+                                         PasteCase{"HugePasteCannotWrapRound", 100, 10, 0, kHuge, false},
+                                         PasteCase{"LongTypedTextRefusesAnyPaste", 100, 1000, 0, 1, false},
+                                         PasteCase{"LongTypedTextTakesANonGrowingPaste", 100, 1000, 900, 10, false},
+                                         PasteCase{"EmptyPasteIntoAFullField", 100, 100, 0, 0, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Window, PasteRefusalNamesTheLimit) {
+    EXPECT_EQ(form::PasteRefusalMessage(262'144),
+              "El texto es demasiado largo para pegarlo: un campo admite hasta 256 KB (262 144 bytes). "
+              "El campo queda como estaba.");
+    EXPECT_NE(form::PasteRefusalMessage(65'536).find("64 KB (65 536 bytes)"), std::string::npos);
+    EXPECT_NE(form::PasteRefusalMessage(1'048'576).find("1 024 KB (1 048 576 bytes)"), std::string::npos);
+}
+
+// ---- names and frames.
+
+TEST(Window, FieldNamesAndNumbersMatch) {
+    for (int n = 1; n <= form::kFieldCount; ++n) EXPECT_EQ(form::FieldNumber(form::FieldName(n)), n);
+    for (const char* name : {"Text0", "Text11", "Text01", "Text", "Text1x", "Combo1", "text1", "Text-1"})
+        EXPECT_EQ(form::FieldNumber(name), 0) << name;
+    EXPECT_EQ(form::FieldName(0), "");
+    EXPECT_EQ(form::FieldName(11), "");
+}
+
+TEST(Window, EachControlIsSeenInTheFrameDrawnRoundIt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Option1", "Frame2"}, {"Option2", "Frame2"}, {"Option3", "Frame2"}, {"Text8", "Frame2"},
+        {"Combo1", "Frame3"},  {"Text2", "Frame4"},   {"Frame2", "Frame1"},  {"Frame1", nullptr},
+        {"Command2", nullptr},
+    };
+    for (const auto& [control, frame] : cases) {
+        const form::ControlRow* drawn = form::FrameDrawnRound(*form::FindControl(control));
+        EXPECT_EQ(drawn ? std::string(drawn->name) : std::string(), frame ? frame : "") << control;
+    }
+}
+
+TEST(Window, DiameterListHoldsThreeToNineteen) {
+    const auto entries = form::DiameterEntries();
+    ASSERT_EQ(entries.size(), 17u);
+    EXPECT_EQ(entries.front(), "3");
+    EXPECT_EQ(entries.back(), "19");
+}
+
+}  // namespace
