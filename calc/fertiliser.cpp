@@ -8,6 +8,15 @@ namespace calc {
 
 namespace {
 
+constexpr double kSquareMetresPerHectare = 10000;
+constexpr double kNitrogenPerInch = 0.16;        // kg of nitrogen per inch of trunk diameter
+constexpr double kSulphateNitrogenPercent = 20.5;  // nitrogen in ammonium sulphate
+constexpr double kBagKilograms = 50;
+// The angle of an equilateral triangle, in degrees, and the eight-digit pi the
+// figures were first worked out with: the full pi would change the results.
+constexpr double kTriangleAngleDegrees = 60;
+constexpr double kClassicPi = 3.1415927;
+
 // Trees per hectare stand on 10000 m² divided by the ground one tree takes.
 // A spacing of 0 cannot be divided by; one so small that its ground is 0 or
 // the trees per hectare beyond a double's range cannot either: each has the
@@ -37,9 +46,7 @@ Ground GroundPerTree(const FertiliserInputs& in, std::string_view separator) {
         }
         case PlantingSystem::Triangular: {
             const double d = ReadNumber(in.distance, separator);
-            // 60 degrees in radians, with the eight-digit pi the figures were
-            // first worked out with; the full pi would change the results.
-            const double angle = (60 * 3.1415927) / 180;
+            const double angle = (kTriangleAngleDegrees * kClassicPi) / 180;
             const double s = std::sin(angle);
             g = {s * std::pow(d, 2), d == 0, Refusal::ZeroDistance, Refusal::TinyDistance, std::isfinite(d)};
             break;
@@ -66,12 +73,12 @@ FertiliserResults ComputeFertiliser(const FertiliserInputs& inputs, std::string_
     const double diameter = ReadNumber(inputs.diameter, decimalSeparator);
 
     FertiliserResults r;
-    r.density = 10000 / ground.divisor;
+    r.density = kSquareMetresPerHectare / ground.divisor;
     r.totalTrees = r.density * hectares;
-    r.nitrogenPerTree = 0.16 * diameter;
+    r.nitrogenPerTree = kNitrogenPerInch * diameter;
     r.totalNitrogen = r.nitrogenPerTree * r.totalTrees;
-    r.sulphate = (r.totalNitrogen * 100) / 20.5;
-    r.bags = r.sulphate / 50;
+    r.sulphate = (r.totalNitrogen * 100) / kSulphateNitrogenPercent;
+    r.bags = r.sulphate / kBagKilograms;
 
     const std::array<double, kResultCount> values = {
         r.density, r.totalTrees, r.nitrogenPerTree, r.totalNitrogen, r.sulphate, r.bags};
