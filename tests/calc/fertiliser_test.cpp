@@ -12,7 +12,6 @@ namespace {
 using calc::ComputeFertiliser;
 using calc::FertiliserInputs;
 using calc::PlantingSystem;
-using calc::Refusal;
 using Texts = std::array<std::string, calc::kResultCount>;
 
 FertiliserInputs Square(std::string hectares, std::string distance, std::string diameter) {
