@@ -1,8 +1,8 @@
-# Runs the identity table programs A and B and fails unless both write the
-# same table.
+# Runs the identity table programs A and B (B through B_EMULATOR, if given)
+# and fails unless both write the same table.
 file(MAKE_DIRECTORY ${OUT})
 foreach(program A B)
-  execute_process(COMMAND ${${program}} ${OUT}/${program}.json 3000 RESULT_VARIABLE status)
+  execute_process(COMMAND ${${program}_EMULATOR} ${${program}} ${OUT}/${program}.json 3000 RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "${${program}} failed: ${status}")
   endif()

@@ -3,11 +3,12 @@
 // shows for them (the six display texts, or the refusal). Any difference in
 // the browser is a difference between the two builds of calc/.
 //
-// Rows: the worked plantations and refusals, the reading and rounding edge
+// Rows: the plantations of the shared table, the reading and rounding edge
 // cases, exponent forms, seeded random field texts, and seeded random numbers
 // that put many kinds of doubles through the writing of results; each under
 // the full stop, the comma and the Arabic decimal separator.
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -19,7 +20,8 @@
 #include <vector>
 
 #include "calc/fertiliser.h"
-#include "json.h"
+#include "plantations.h"
+#include "web/host/json.h"
 
 namespace {
 
@@ -47,37 +49,9 @@ const std::vector<std::string> kReadings = {
     "1" + std::string(820, '0') + "e-820", std::string(799, '1') + "5" + std::string(30, '0') + "1e-800",
 };
 
-// Field texts whose results land on rounding steps or take exponent form.
-const std::vector<Row> kWorked = {
-    {kSquare, "10", "7", "", "", "3"},
-    {kRectangular, "10", "", "10", "8", "3"},
-    {kTriangular, "10", "7", "", "", "3"},
-    {kRectangular, "2.5", "", "12", "12", "19"},
-    {kSquare, "1", "3", "", "", "19"},
-    {kSquare, "0", "7", "", "", "3"},
-    {kSquare, "", "7", "", "", "3"},
-    {kSquare, "10", "7", "", "", "7.5"},
-    {kSquare, "10", "7", "", "", "0"},
-    {kSquare, "10", "-7", "", "", "3"},
-    {kSquare, "-10", "7", "", "", "3"},
-    {kSquare, "1 0 ha", "  7,9", "", "", "3 pulg"},
-    {kSquare, "10", "7", "0", "garbage", "3"},
-    {kRectangular, "10", "0", "10", "8", "3"},
-    {kTriangular, "10", "7", "1e400", "", "3"},
-    // Refusals.
-    {kSquare, "0", "0", "", "", "3"},
-    {kSquare, "10", "", "", "", "3"},
-    {kTriangular, "10", "abc", "", "", "3"},
-    {kSquare, "10", "1e-200", "", "", "3"},
-    {kRectangular, "10", "", "0", "8", "3"},
-    {kRectangular, "10", "", "10", "", "3"},
-    {kRectangular, "1", "", "1e-200", "1e-200", "3"},
-    {kSquare, "10", "1e400", "", "", "3"},
-    {kRectangular, "10", "", "1", "-1e999", "3"},
-    {kSquare, "1e400", "7", "", "", "3"},
-    {kSquare, "10", "7", "", "", "1e309"},
-    {kSquare, "1e305", "0.01", "", "", "19"},
-    {kSquare, "1", "1e-152", "", "", "3"},
+// Field texts whose results land on rounding steps or take exponent form
+// (the plantations of the shared table come first).
+const std::vector<Row> kEdges = {
     {kRectangular, "7", "", "10", "x", "3"},
     // Rounding steps: half-way values go up, also below zero.
     {kSquare, "1", "100", "", "", "0.03125"},
@@ -170,7 +144,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s OUTPUT.json RANDOM-ROWS\n", argv[0]);
         return 2;
     }
-    std::vector<Row> rows = kWorked;
+    // The shared table's plantations, each once (the separators come below).
+    std::vector<Row> rows;
+    for (const cases::Plantation& p : cases::Plantations()) {
+        const Row row{p.inputs.system, p.inputs.hectares, p.inputs.distance, p.inputs.length, p.inputs.width,
+                      p.inputs.diameter};
+        const auto same = [&row](const Row& r) {
+            return r.system == row.system && r.hectares == row.hectares && r.distance == row.distance &&
+                   r.length == row.length && r.width == row.width && r.diameter == row.diameter;
+        };
+        if (std::none_of(rows.begin(), rows.end(), same)) rows.push_back(row);
+    }
+    rows.insert(rows.end(), kEdges.begin(), kEdges.end());
     // Each reading in every input field of each system, the others plain.
     for (const std::string& text : kReadings) {
         rows.push_back({kSquare, text, "7", "", "", "3"});
