@@ -1,26 +1,39 @@
 #!/usr/bin/env bash
-# Proves the README's run command on a fresh machine (as root): starts Xvfb, runs
-# ./tools/run.sh, waits for the window and ends the program with Salir.
-set -u
-apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends xvfb xdotool x11-utils >/dev/null || exit 1
-Xvfb :7 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-export DISPLAY=:7
+# Proves the README's run command on a fresh machine (as root): starts a
+# private Xvfb, runs ./tools/run.sh, waits for the window and ends the
+# program with Salir; stops everything it started.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/packages.sh
+ensure_packages xvfb xdotool x11-utils
+source tools/xvfb.sh
+log=$(mktemp /tmp/rurorovirora-run.XXXXXX)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  stop_xvfb
+  rm -f "$log"
+}
+trap cleanup EXIT
+start_xvfb 1024x768
+source tools/window_driver.sh
+
 start=$SECONDS
-./tools/run.sh > /tmp/run.log 2>&1 &
+./tools/run.sh >"$log" 2>&1 &
 pid=$!
-w=
-for i in $(seq 1 900); do
-  w=$(xdotool search --onlyvisible --name '^Cálculo de Rurorovirora en Nogal Zezodadu Versión 3.1$' 2>/dev/null | head -n1)
-  [ -n "$w" ] && break
-  kill -0 $pid 2>/dev/null || break
-  sleep 1
+window=
+while [ -z "$window" ] && [ $((SECONDS - start)) -lt 900 ]; do
+  window=$(xdotool search --onlyvisible --name "^${WINDOW_TITLE}\$" 2>/dev/null | head -n 1) || true
+  kill -0 "$pid" 2>/dev/null || break
+  [ -n "$window" ] || sleep 1
 done
-tail -n 5 /tmp/run.log
-[ -n "$w" ] || { echo "RUN CHECK: no window"; exit 1; }
+tail -n 5 "$log"
+[ -n "$window" ] || { echo "RUN CHECK: no window"; exit 1; }
 echo "RUN CHECK: window shown after $((SECONDS - start)) s"
-xdotool windowmove --sync "$w" 0 0; sleep 0.5
-xdotool mousemove --window "$w" $(((3720 + 1095/2)/15)) $(((6000+375/2)/15)) click 1
-for i in $(seq 1 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-wait $pid; rc=$?
-echo "RUN CHECK: Salir -> exit status $rc"
-[ $rc -eq 0 ]
+WINDOW=$window
+PROGRAM_PID=$pid
+xdotool windowmove --sync "$WINDOW" 0 0
+sleep 0.5
+quit_and_check_status
+pid=
+echo "RUN CHECK: Salir -> exit status 0"

@@ -3,13 +3,14 @@
 
 drive_fail() { echo "FAIL: $*" >&2; exit 1; }
 
+WINDOW_TITLE='Cálculo de Rurorovirora en Nogal Zezodadu Versión 3.1'
+
 # Starts PROGRAM [ARGS...] and waits for its window: sets PROGRAM_PID and
 # WINDOW, with the window at the top-left corner and holding the focus.
 launch_program() {
   "$@" &
   PROGRAM_PID=$!
-  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name \
-    '^Cálculo de Rurorovirora en Nogal Zezodadu Versión 3.1$' | head -n 1) || true
+  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "^${WINDOW_TITLE}\$" | head -n 1) || true
   [ -n "$WINDOW" ] || drive_fail "the window did not appear"
   xdotool windowmove --sync "$WINDOW" 0 0
   xdotool windowfocus --sync "$WINDOW"
