@@ -8,21 +8,24 @@
 #include <QRadioButton>
 
 #include "FlatFrame.h"
+#include "form/window.h"
 
 namespace ui {
 
 namespace {
 
-// The control the screen reader announces `control` in: the frame whose area
-// holds it among its own siblings, or else its parent.
+// The control the screen reader announces `control` in: for a control of
+// the window's description the frame drawn round it (or the window), for
+// any other widget its parent.
 QWidget* AnnouncedIn(const QWidget* control) {
     QWidget* parent = control->parentWidget();
     if (!parent || control->isWindow()) return nullptr;
-    for (QObject* sibling : parent->children()) {
-        auto* frame = qobject_cast<FlatFrame*>(sibling);
-        if (frame && frame != control && frame->geometry().contains(control->geometry())) return frame;
-    }
-    return parent;
+    const form::ControlRow* row = form::FindControl(control->objectName().toStdString());
+    if (!row) return parent;
+    const form::ControlRow* frame = form::FrameDrawnRound(*row);
+    if (!frame) return control->window();
+    auto* drawn = control->window()->findChild<FlatFrame*>(QLatin1String(frame->name));
+    return drawn ? drawn : parent;
 }
 
 // The controls announced in `container`, in the order they were made: its

@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include "MessageBox.h"
-#include "form/texts.h"
 
 namespace ui {
 
@@ -41,15 +40,15 @@ Field::~Field() {
     if (steadyField == this) QApplication::setCursorFlashTime(blinkingFlashTime);
 }
 
-bool Field::takes(QStringView pasted, QStringView replaced) {
-    if (Utf8Size(text()) - Utf8Size(replaced) + Utf8Size(pasted) <= form::kLongestPastedField) return true;
-    refuse();
-    return false;
+std::optional<form::Box> Field::refusal(QStringView pasted, QStringView replaced) const {
+    if (!pasteRule_) return std::nullopt;
+    return pasteRule_(Utf8Size(replaced), Utf8Size(pasted));
 }
 
-void Field::refuse() {
-    static const std::string message = form::PasteRefusalMessage(form::kLongestPastedField);
-    MessageBox::Inform(window(), form::Box{form::kPasteRefusalTitle, message});
+bool Field::takes(QStringView pasted, QStringView replaced) {
+    const std::optional<form::Box> box = refusal(pasted, replaced);
+    if (box) MessageBox::Inform(window(), *box);
+    return !box;
 }
 
 void Field::pasteIfItFits() {
@@ -96,14 +95,15 @@ void Field::contextMenuEvent(QContextMenuEvent* event) {
 void Field::dropEvent(QDropEvent* event) {
     // A drop adds its text at the drop point; moving text within the field
     // adds nothing.
-    if (event->source() != this && event->mimeData()->hasText() &&
-        Utf8Size(text()) + Utf8Size(event->mimeData()->text()) > form::kLongestPastedField) {
-        event->setDropAction(Qt::IgnoreAction);
-        event->ignore();
-        update();
-        // Said once the drop is over, not while the dragging program waits.
-        QTimer::singleShot(0, this, &Field::refuse);
-        return;
+    if (event->source() != this && event->mimeData()->hasText()) {
+        if (const std::optional<form::Box> box = refusal(event->mimeData()->text(), {})) {
+            event->setDropAction(Qt::IgnoreAction);
+            event->ignore();
+            update();
+            // Said once the drop is over, not while the dragging program waits.
+            QTimer::singleShot(0, this, [this, box = *box] { MessageBox::Inform(window(), box); });
+            return;
+        }
     }
     QLineEdit::dropEvent(event);
 }

@@ -2,21 +2,31 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <cstddef>
+#include <functional>
+#include <optional>
+
+#include "form/texts.h"
 
 namespace ui {
 
 // A text field of the window (and the diameter list's text). It takes any
-// length of typed text, but refuses, with a box, a paste or drop that would
-// make it longer than form::kLongestPastedField bytes of UTF-8, leaving its
-// text exactly as it was: by Ctrl+V, Shift+Insert, the menu's "Pegar", the
-// middle button or dragging. Holding a long text, it keeps its cursor steady
-// instead of blinking, since every repaint of a long text lays all of it out
-// again.
+// length of typed text; every paste or drop (Ctrl+V, Shift+Insert, the menu's
+// "Pegar", the middle button, dragging) is first put to its paste rule, and
+// one the rule refuses is refused with the rule's box, the text staying
+// exactly as it was. Holding a long text, it keeps its cursor steady instead
+// of blinking, since every repaint of a long text lays all of it out again.
 class Field : public QLineEdit {
     Q_OBJECT
 public:
     explicit Field(const QString& text, QWidget* parent = nullptr);
     ~Field() override;
+
+    // Asked before a paste or drop of `pastedBytes` of UTF-8 in place of
+    // `replacedBytes` of the text: the box that refuses it, or none to take
+    // it. Without a rule every paste is taken.
+    using PasteRule = std::function<std::optional<form::Box>(std::size_t replacedBytes, std::size_t pastedBytes)>;
+    void setPasteRule(PasteRule rule) { pasteRule_ = std::move(rule); }
 
     // Texts longer than this (in characters) get a steady cursor.
     static constexpr qsizetype kSteadyCursorLength = 10'000;
@@ -30,12 +40,14 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Whether `pasted`, put in place of `replaced` characters, keeps the
-    // field within the size; if not, says so in a box.
+    // The rule's refusal of `pasted` put in place of `replaced`, if any.
+    std::optional<form::Box> refusal(QStringView pasted, QStringView replaced) const;
+    // Whether the rule takes `pasted` in place of `replaced`; if not, says so in a box.
     bool takes(QStringView pasted, QStringView replaced);
-    void refuse();
     void pasteIfItFits();
     void updateCursorBlinking();
+
+    PasteRule pasteRule_;
 };
 
 }  // namespace ui

@@ -1,17 +1,17 @@
 #include "MainWindow.h"
 
-#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWheelEvent>
-#include <algorithm>
+#include <functional>
 #include <limits>
+#include <optional>
 
 #include "Accessibility.h"
 #include "Field.h"
@@ -20,7 +20,6 @@
 #include "Layout.h"
 #include "MessageBox.h"
 #include "PixelArt.h"
-#include "calc/numbers.h"
 #include "form/pictures.h"
 #include "form/texts.h"
 
@@ -31,15 +30,39 @@ namespace {
 // No field limits what may be typed into it.
 constexpr int kUnlimited = std::numeric_limits<int>::max();
 
-bool TakesFocus(Kind kind) { return kind != Kind::Frame && kind != Kind::Label; }
+QString Name(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
 
-// Writes a text the program produced (a result, Reset's zero) so that the
-// field shows it from its first character: a number wider than its field is
-// read from its leading digits, never from a cut-off end.
-void ShowFromStart(QLineEdit* field, const QString& text) {
-    field->setText(text);
-    field->setCursorPosition(0);
-}
+// An option button of the planting-system group. Its arrow keys are the
+// window's: they go to the model, which moves the selection within the group
+// and stops at its ends (Qt's own handling would look for a button by
+// geometry and let the key go on to the frame).
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+    std::function<void(form::Arrow)> arrowPressed;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const std::optional<form::Arrow> arrow = ArrowOf(event->key());
+        if (!arrow || !arrowPressed) {
+            QRadioButton::keyPressEvent(event);
+            return;
+        }
+        arrowPressed(*arrow);
+        event->accept();
+    }
+
+private:
+    static std::optional<form::Arrow> ArrowOf(int key) {
+        switch (key) {
+            case Qt::Key_Up: return form::Arrow::Up;
+            case Qt::Key_Down: return form::Arrow::Down;
+            case Qt::Key_Left: return form::Arrow::Left;
+            case Qt::Key_Right: return form::Arrow::Right;
+            default: return std::nullopt;
+        }
+    }
+};
 
 // The diameter list turns with the mouse wheel only while it has the focus:
 // a wheel turned over it while the pointer merely passes (scrolling whatever
@@ -72,7 +95,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
             return button;
         }
         case Kind::Option:
-            return new QRadioButton(caption, container);
+            return new OptionButton(caption, container);
         case Kind::Text: {
             auto* edit = new Field(caption, container);
             edit->setMaxLength(kUnlimited);
@@ -83,7 +106,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
             combo->setLineEdit(new Field(QString(), combo));  // editable, with the field's paste rules
             combo->setInsertPolicy(QComboBox::NoInsert);  // typing a diameter adds no item
             combo->setCompleter(nullptr);                 // "1" stays "1", not "10"
-            for (int inches = form::kFirstDiameter; inches <= form::kLastDiameter; ++inches) combo->addItem(QString::number(inches), 0);
+            for (const std::string& entry : form::DiameterEntries()) combo->addItem(QString::fromStdString(entry));
             combo->setCurrentIndex(-1);
             combo->lineEdit()->setMaxLength(kUnlimited);
             combo->setEditText(caption);
@@ -117,9 +140,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(FromUtf8(form::kWindowTitle));
     resize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     buildControls();
-    connectCommands();
-    findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
-    tabChain_.front()->setFocus(Qt::OtherFocusReason);
+    connectControls();
+    apply(model_.Start());
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
@@ -133,113 +155,99 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 }
 
 void MainWindow::buildControls() {
-    QHash<QString, QWidget*> byName;
-    std::vector<std::pair<int, QWidget*>> focusable;
-    systems_ = new QButtonGroup(this);
+    auto* systems = new QButtonGroup(this);  // one selection across the frames
     for (const ControlRow& row : WindowControls()) {
-        QWidget* container = row.container ? byName.value(QString::fromLatin1(row.container)) : this;
+        QWidget* container = row.container ? controls_.value(Name(row.container)) : this;
         QWidget* control = CreateControl(row, container);
-        const QString name = QString::fromLatin1(row.name);
+        const QString name = Name(row.name);
         control->setObjectName(name);
         control->setGeometry(TwipsToPixels(row.left, row.top, row.width, row.height));
         if (row.type != Type::None) control->setFont(ClassicFont(row.type));
-        byName.insert(name, control);
-
-        if (auto* option = qobject_cast<QRadioButton*>(control)) systems_->addButton(option);
-        if (auto* edit = qobject_cast<QLineEdit*>(control)) fields_[name.mid(4).toUInt() - 1] = edit;
-        if (auto* combo = qobject_cast<QComboBox*>(control)) diameter_ = combo;
-        if (TakesFocus(row.kind)) focusable.emplace_back(row.tabIndex, control);
+        controls_.insert(name, control);
+        if (auto* option = qobject_cast<QRadioButton*>(control)) systems->addButton(option);
     }
 
     // Each field is announced by its label's caption.
     for (const ControlRow& row : WindowControls()) {
         if (!row.labels) continue;
-        auto* label = static_cast<QLabel*>(byName.value(QString::fromLatin1(row.name)));
-        QWidget* field = byName.value(QString::fromLatin1(row.labels));
+        auto* label = static_cast<QLabel*>(controls_.value(Name(row.name)));
+        QWidget* field = controls_.value(Name(row.labels));
         label->setBuddy(field);
         field->setAccessibleName(label->text());
     }
+}
 
-    // The tab order follows the tab indices; the group takes one place.
-    std::sort(focusable.begin(), focusable.end());
-    bool groupPlaced = false;
-    for (const auto& [index, control] : focusable) {
-        if (qobject_cast<QRadioButton*>(control)) {
-            if (groupPlaced) continue;
-            groupPlaced = true;
+void MainWindow::connectControls() {
+    for (const ControlRow& row : WindowControls()) {
+        const std::string_view name = row.name;
+        QWidget* widget = controls_.value(Name(name));
+        Field* field = nullptr;
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            connect(combo, &QComboBox::editTextChanged, this,
+                    [this, name](const QString& text) { model_.Edit(name, text.toStdString()); });
+            field = qobject_cast<Field*>(combo->lineEdit());
+        } else if (auto* edit = qobject_cast<Field*>(widget)) {
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, name](const QString& text) { model_.Edit(name, text.toStdString()); });
+            field = edit;
+        } else if (auto* option = dynamic_cast<OptionButton*>(widget)) {
+            connect(option, &QAbstractButton::toggled, this, [this, name](bool checked) {
+                if (checked) model_.Select(name);
+            });
+            option->arrowPressed = [this, name](form::Arrow arrow) { apply(model_.Key(name, arrow)); };
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            connect(button, &QPushButton::clicked, this,
+                    [this, name] { apply(model_.Press(name, QLocale().decimalPoint().toStdString())); });
         }
-        tabChain_.append(control);
+        if (field)
+            field->setPasteRule([this, name](std::size_t replacedBytes, std::size_t pastedBytes) {
+                return model_.Paste(name, replacedBytes, pastedBytes).box;
+            });
     }
 }
 
-void MainWindow::connectCommands() {
-    for (const form::CommandRow& row : form::kCommands) {
-        auto* button = findChild<QPushButton*>(QLatin1String(row.button));
-        switch (row.command) {
-            case form::Command::Calculate:
-                connect(button, &QPushButton::clicked, this, &MainWindow::calculate);
-                break;
-            case form::Command::Reset:
-                connect(button, &QPushButton::clicked, this, &MainWindow::resetFields);
-                break;
-            case form::Command::Quit:
-                connect(button, &QPushButton::clicked, this, &MainWindow::quit);
-                break;
-            case form::Command::About:
-            case form::Command::Help:
-            case form::Command::Varieties:
-                connect(button, &QPushButton::clicked, this,
-                        [this, command = row.command] { MessageBox::Inform(this, form::InformationBox(command)); });
-                break;
+QWidget* MainWindow::control(std::string_view name) const { return controls_.value(Name(name)); }
+
+void MainWindow::apply(const form::Answer& answer) {
+    for (const auto& [name, text] : answer.writes) {
+        const QString shown = QString::fromStdString(text);
+        QWidget* target = control(name);
+        QLineEdit* edit = qobject_cast<QLineEdit*>(target);
+        if (auto* combo = qobject_cast<QComboBox*>(target)) {
+            combo->setEditText(shown);
+            edit = combo->lineEdit();
+        } else if (edit) {
+            edit->setText(shown);
         }
+        // Shown from its first character: a number wider than its field is
+        // read from its leading digits, never from a cut-off end.
+        if (edit) edit->setCursorPosition(0);
     }
+    if (auto* option = qobject_cast<QRadioButton*>(control(answer.select))) option->setChecked(true);
+    if (QWidget* focus = control(answer.focus)) focus->setFocus(Qt::OtherFocusReason);
+    if (answer.box) MessageBox::Inform(this, *answer.box);
+    if (answer.quit) close();
+}
+
+QString MainWindow::controlOf(QWidget* widget) const {
+    for (QWidget* w = widget; w && w != this; w = w->parentWidget())
+        if (controls_.value(w->objectName()) == w) return w->objectName();
+    return {};
 }
 
 QList<QWidget*> MainWindow::tabOrder() const {
-    QList<QWidget*> order = tabChain_;
-    order.front() = systems_->checkedButton();
+    QList<QWidget*> order;
+    for (const std::string_view name : model_.TabChain()) order.append(control(name));
     return order;
 }
 
 bool MainWindow::focusNextPrevChild(bool next) {
-    const QList<QWidget*> order = tabOrder();
-    // The focus may sit in a part of a control (the combo box's text).
-    qsizetype at = -1;
-    for (QWidget* w = focusWidget(); w && at < 0 && w != this; w = w->parentWidget()) {
-        at = order.indexOf(w);
-        if (at < 0 && qobject_cast<QRadioButton*>(w)) at = 0;
-    }
-    const qsizetype count = order.size();
-    const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
-    order[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    // The desktop window wraps round at the chain's ends (`leave` is for a
+    // page, which hands the focus on).
+    const QByteArray from = controlOf(focusWidget()).toLatin1();
+    const form::Answer answer = model_.Tab(std::string_view(from.constData(), static_cast<std::size_t>(from.size())), next);
+    if (QWidget* to = control(answer.focus)) to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
-
-calc::PlantingSystem MainWindow::selectedSystem() const {
-    const QAbstractButton* checked = systems_->checkedButton();
-    return form::SystemOfOption(checked ? checked->objectName().toStdString() : std::string());
-}
-
-void MainWindow::calculate() {
-    const calc::FertiliserInputs inputs{selectedSystem(),
-                                        field(form::kHectaresField)->text().toStdString(),
-                                        field(form::kDistanceField)->text().toStdString(),
-                                        field(form::kLengthField)->text().toStdString(),
-                                        field(form::kWidthField)->text().toStdString(),
-                                        diameter_->currentText().toStdString()};
-    const auto results = calc::ComputeFertiliser(inputs, QLocale().decimalPoint().toStdString());
-    // A refusal leaves every input as typed and empties the six results (its
-    // texts are empty): they belong to no calculation now.
-    for (std::size_t i = 0; i < results.texts.size(); ++i)
-        ShowFromStart(field(form::kFirstResultField + static_cast<int>(i)), QString::fromStdString(results.texts[i]));
-    if (!results.ok()) MessageBox::Inform(this, form::RefusalBox(results.refusal));
-}
-
-void MainWindow::resetFields() {
-    const QString zero = QString::fromStdString(calc::FormatNumber(0));
-    for (QLineEdit* edit : fields_) ShowFromStart(edit, zero);
-}
-
-void MainWindow::quit() { close(); }
 
 }  // namespace ui

@@ -1,49 +1,46 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
-#include <array>
+#include <string_view>
 
-#include "calc/fertiliser.h"
-#include "form/controls.h"
-
-class QButtonGroup;
-class QComboBox;
-class QLineEdit;
+#include "form/window.h"
 
 namespace ui {
 
 // The one window, "Form1": every input and result of the calculation and the
-// six command buttons. Its controls are found by their names ("Text8",
-// "Option2", ...); the handlers read and write nothing but those controls.
+// six command buttons, built from the window's description. What the window
+// does is the model's (form::WindowModel): the window tells it every change
+// the user makes (texts, the selected system, buttons, Tab, the group's arrow
+// keys, pastes) and shows what it answers.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
-    // The controls that take the focus, in tab order; the option group holds
-    // one place, taken by whichever of its buttons is selected.
+    // The controls that take the focus, in tab order, as the model chains
+    // them: the option group holds one place, taken by its selected button.
     QList<QWidget*> tabOrder() const;
+
+    // What the window shows and does, decided.
+    const form::WindowModel& model() const { return model_; }
 
 protected:
     bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
 
-private slots:
-    void calculate();
-    void resetFields();
-    void quit();
-
 private:
     void buildControls();
-    void connectCommands();
-    calc::PlantingSystem selectedSystem() const;
-    QLineEdit* field(int number) const { return fields_[static_cast<std::size_t>(number - 1)]; }
+    void connectControls();
+    // Shows an answer of the model: its writes, selection, focus, box, end.
+    void apply(const form::Answer& answer);
+    QWidget* control(std::string_view name) const;
+    // The window control that holds `widget` (the combo box for its text).
+    QString controlOf(QWidget* widget) const;
 
-    QButtonGroup* systems_ = nullptr;
-    QComboBox* diameter_ = nullptr;
-    std::array<QLineEdit*, form::kFieldCount> fields_{};  // Text1 .. Text10
-    QList<QWidget*> tabChain_;             // the option group as Option1
-    bool iconPending_ = true;              // the icon follows the first frame
+    form::WindowModel model_{form::kLongestPastedField};
+    QHash<QString, QWidget*> controls_;  // by name, every control of the description
+    bool iconPending_ = true;            // the icon follows the first frame
 };
 
 }  // namespace ui

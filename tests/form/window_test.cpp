@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "form/window.h"
@@ -59,6 +60,18 @@ const std::vector<CommandCase>& CommandCases() {
         {"VarietiesBox", "Option1", {}, ".", "Command6", {}, "Velto ver 3.1"},
         {"QuitEnds", "Option1", {}, ".", "Command1", {}, nullptr, true},
         {"NotAButtonDoesNothing", "Option1", {{"Text1", "3"}}, ".", "Text1", {}, nullptr},
+        {"WorkedExampleTriangular", "Option3", {{"Text1", "10"}, {"Text8", "7"}}, ".", "Command2",
+         Results({"235.653", "2356.53", "0.48", "1131.14", "5517.73", "110"}), nullptr},
+        {"WorkedExampleRectangular", "Option2", {{"Text1", "10"}, {"Text9", "10"}, {"Text10", "8"}}, ".", "Command2",
+         Results({"125", "1250", "0.48", "600", "2926.83", "59"}), nullptr},
+        {"TypedDiameterIsRead", "Option2", {{"Text1", "2.5"}, {"Text9", "12"}, {"Text10", "12"}, {"Combo1", "19"}}, ".",
+         "Command2", Results({"69.444", "173.61", "3.04", "527.78", "2574.53", "51"}), nullptr},
+        {"LargestListedDiameter", "Option1", {{"Text1", "1"}, {"Text8", "3"}, {"Combo1", "19"}}, ".", "Command2",
+         Results({"1111.111", "1111.11", "3.04", "3377.78", "16476.96", "330"}), nullptr},
+        {"SquareIgnoresLengthAndWidth", "Option1", {{"Text1", "10"}, {"Text8", "7"}, {"Text9", "abc"}, {"Text10", ""}},
+         ".", "Command2", Results({"204.082", "2040.82", "0.48", "979.59", "4778.5", "96"}), nullptr},
+        {"RectangularIgnoresAnEmptyDistance", "Option2", {{"Text1", "10"}, {"Text8", ""}, {"Text9", "10"}, {"Text10", "8"}},
+         ".", "Command2", Results({"125", "1250", "0.48", "600", "2926.83", "59"}), nullptr},
     };
     return cases;
 }
@@ -92,6 +105,60 @@ TEST_P(Commands, ShowWhatTheCommandDecides) {
 
 INSTANTIATE_TEST_SUITE_P(Window, Commands, testing::ValuesIn(CommandCases()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A refusal's box says what to correct.
+struct RefusalCase {
+    const char* name;
+    const char* option;
+    Writes typed;
+    const char* says;
+};
+
+class Refusals : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(Refusals, SayWhatToCorrect) {
+    const RefusalCase& c = GetParam();
+    WindowModel model;
+    model.Select(c.option);
+    model.Edit("Text1", "10");
+    for (const auto& [name, text] : c.typed) model.Edit(name, text);
+    const Answer answer = model.Press("Command2", ".");
+    ASSERT_TRUE(answer.box);
+    EXPECT_EQ(answer.box->title, "Programa de Rurorovirora");
+    EXPECT_NE(answer.box->message.find(c.says), std::string_view::npos) << answer.box->message;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, Refusals,
+    testing::Values(RefusalCase{"ZeroDistance", "Option1", {{"Text8", "0"}}, "La distancia no puede ser cero."},
+                    RefusalCase{"EmptyDistanceTriangular", "Option3", {{"Text8", ""}}, "distancia"},
+                    RefusalCase{"ZeroLength", "Option2", {{"Text9", "0"}, {"Text10", "8"}}, "largo y el ancho"},
+                    RefusalCase{"UnreadableWidth", "Option2", {{"Text9", "10"}, {"Text10", "x"}}, "largo y el ancho"},
+                    RefusalCase{"InfiniteDistance", "Option1", {{"Text8", "1e400"}}, "demasiado grandes"},
+                    RefusalCase{"TinyDistance", "Option1", {{"Text8", "1e-200"}}, "distancia es demasiado pequeña"},
+                    RefusalCase{"TinyLengthAndWidth", "Option2", {{"Text9", "1e-200"}, {"Text10", "1e-200"}},
+                                "demasiado pequeño"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Window, InformationButtonsOpenTheirBoxes) {
+    const std::tuple<const char*, const char*, const char*> boxes[] = {
+        {"Command4", "Programa de Rurorovirora ver 3.1",
+         "Programa por Aurelia Quelvas Ordaz y Tadeo Birnal Escárcega, Campo Experimental Zezodadu, 2004"},
+        {"Command5", "Programa de Rurorovirora",
+         "Este programa calcula los requerimientos de Fertilizante en base a la dosis de 0.160 kg de N por "
+         "diámetro de tronco"},
+        {"Command6", "Velto ver 3.1",
+         "Datos válidos en la Comarca Lagunera para el Nogal (Carya illinoensis) variedades Western & Wichita"},
+    };
+    WindowModel model;
+    for (const auto& [button, title, message] : boxes) {
+        const Answer answer = model.Press(button, ".");
+        ASSERT_TRUE(answer.box) << button;
+        EXPECT_EQ(answer.box->title, title);
+        EXPECT_EQ(answer.box->message, message);
+        EXPECT_TRUE(answer.writes.empty());
+    }
+}
 
 TEST(Window, StartsAsTheWindowIsDrawnAndStartAgainRestoresIt) {
     WindowModel model;

@@ -16,6 +16,7 @@
 #include "Application.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
+#include "form/window.h"
 
 namespace testing_ui {
 
@@ -46,13 +47,15 @@ public:
         return found;
     }
     QLineEdit* text(int number) const {
-        return control<QLineEdit>(QByteArray("Text").append(QByteArray::number(number)).constData());
+        return control<QLineEdit>(form::FieldName(number).c_str());
     }
     QComboBox* combo() const { return control<QComboBox>("Combo1"); }
     QRadioButton* option(int number) const {
         return control<QRadioButton>(QByteArray("Option").append(QByteArray::number(number)).constData());
     }
     void click(const char* name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
+    // The window control named `name` (from the model's answers).
+    QWidget* named(std::string_view name) const { return control(std::string(name).c_str()); }
     // Replaces a field's text the way a user does: select all, type.
     void type(QWidget* field, const QString& text) const {
         field->setFocus();

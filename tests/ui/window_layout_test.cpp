@@ -35,9 +35,18 @@ QStringList WalkFocus(int steps, Qt::Key key) {
     return seen;
 }
 
-const QStringList kTabOrder = {"Option1", "Command1", "Combo1", "Text1", "Text2", "Text3", "Text4",
-                               "Text5",   "Text6",    "Text7",  "Text8", "Command2", "Command3", "Command4",
-                               "Command5", "Text9",   "Text10", "Picture1", "Command6"};
+// The tab chain as the window's model has it now.
+QStringList ModelChain(const ui::MainWindow& window) {
+    QStringList chain;
+    for (const std::string_view name : window.model().TabChain()) chain << QString::fromUtf8(name.data(), qsizetype(name.size()));
+    return chain;
+}
+
+QString CheckedOption(const WindowFixture& f) {
+    for (int n = 1; n <= 3; ++n)
+        if (f.option(n)->isChecked()) return f.option(n)->objectName();
+    return {};
+}
 
 }  // namespace
 
@@ -85,15 +94,82 @@ private slots:
         }
     }
 
-    void tab_walks_the_whole_order_and_wraps() {
+    // Tab and Shift+Tab go round the model's chain, wrapping at its ends;
+    // tabOrder() is that chain as widgets.
+    void tab_walks_the_models_chain_and_wraps() {
         WindowFixture f;
-        QStringList forward = kTabOrder.mid(1);
-        forward << "Option1";
-        QCOMPARE(WalkFocus(static_cast<int>(forward.size()), Qt::Key_Tab), forward);
+        for (int selected : {1, 3}) {
+            QTest::mouseClick(f.option(selected), Qt::LeftButton, {}, QPoint(6, f.option(selected)->height() / 2));
+            const QStringList chain = ModelChain(*f.window);
+            QVERIFY(chain.size() > 1);
+            QCOMPARE(chain.front(), f.option(selected)->objectName());
+            QStringList order;
+            for (QWidget* w : f.window->tabOrder()) order << w->objectName();
+            QCOMPARE(order, chain);
 
-        QStringList backward = kTabOrder;
-        std::reverse(backward.begin(), backward.end());
-        QCOMPARE(WalkFocus(static_cast<int>(backward.size()), Qt::Key_Backtab), backward);
+            QStringList forward = chain.mid(1);
+            forward << chain.front();
+            QCOMPARE(WalkFocus(static_cast<int>(forward.size()), Qt::Key_Tab), forward);
+            QStringList backward = chain;
+            std::reverse(backward.begin(), backward.end());
+            QCOMPARE(WalkFocus(static_cast<int>(backward.size()), Qt::Key_Backtab), backward);
+        }
+    }
+
+    // The arrow keys on an option button move the selection (and the focus)
+    // as the model decides, every key from every button: to the nearest
+    // button in the arrow's direction, and at the group's ends nowhere. Also
+    // from a button that holds the focus unselected (pressed, and the mouse
+    // let go off it): the key selects where it moves to.
+    void arrow_keys_move_within_the_group_as_the_model_decides() {
+        const std::pair<Qt::Key, form::Arrow> arrows[] = {{Qt::Key_Up, form::Arrow::Up},
+                                                          {Qt::Key_Down, form::Arrow::Down},
+                                                          {Qt::Key_Left, form::Arrow::Left},
+                                                          {Qt::Key_Right, form::Arrow::Right}};
+        int moves = 0, stops = 0;
+        for (const bool pressedOff : {false, true}) {
+            for (int from = 1; from <= 3; ++from) {
+                for (const auto& [key, arrow] : arrows) {
+                    WindowFixture f;
+                    QRadioButton* option = f.option(from);
+                    const QPoint inside(6, option->height() / 2);
+                    if (pressedOff) {
+                        QTest::mousePress(option, Qt::LeftButton, {}, inside);
+                        QTest::mouseRelease(option, Qt::LeftButton, {}, QPoint(-40, -40));
+                    } else {
+                        QTest::mouseClick(option, Qt::LeftButton, {}, inside);
+                    }
+                    QCOMPARE(FocusName(), option->objectName());
+                    const QString before = CheckedOption(f);
+                    const std::string name = option->objectName().toStdString();
+                    form::WindowModel model;
+                    model.Select(before.toStdString());
+                    const form::Answer answer = model.Key(name, arrow);
+                    const bool moved = !answer.select.empty();
+                    const QString selected = moved ? QString::fromLatin1(answer.select) : before;
+                    const QString focused = moved ? QString::fromLatin1(answer.focus) : option->objectName();
+                    QTest::keyClick(option, key);
+                    const QString what =
+                        QStringLiteral("key %1 from %2 (%3)").arg(int(key), 0, 16).arg(option->objectName(), before);
+                    QVERIFY2(CheckedOption(f) == selected, qPrintable(what + ": checked " + CheckedOption(f)));
+                    QVERIFY2(FocusName() == focused, qPrintable(what + ": focused " + FocusName()));
+                    QVERIFY2(f.window->model().Selected() == selected.toStdString(), qPrintable(what));
+                    (moved ? moves : stops) += 1;
+                }
+            }
+        }
+        QVERIFY(moves >= 4 && stops >= 4);  // the table holds both kinds
+    }
+
+    // Down at the group's last button does not go round to the first.
+    void arrows_stop_at_the_ends_of_the_group() {
+        WindowFixture f;
+        QTest::keyClick(f.option(1), Qt::Key_Up);
+        QCOMPARE(CheckedOption(f), QStringLiteral("Option1"));
+        QCOMPARE(FocusName(), QStringLiteral("Option1"));
+        for (int i = 0; i < 4; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(CheckedOption(f), QStringLiteral("Option2"));
+        QCOMPARE(FocusName(), QStringLiteral("Option2"));
     }
 
     void tab_enters_the_group_on_its_selected_button() {

@@ -8,7 +8,7 @@
 
 #include "Field.h"
 #include "WindowFixture.h"
-#include "form/texts.h"
+#include "form/window.h"
 
 using testing_ui::ModalWatchdog;
 using testing_ui::WindowFixture;
@@ -101,10 +101,11 @@ private slots:
             } else {
                 QVERIFY2(field->text() == before, c.name);
                 QVERIFY2(f.boxes.size() == 1, c.name);
-                const std::string message = form::PasteRefusalMessage(form::kLongestPastedField);
-                QCOMPARE(f.boxes[0].title, QString::fromUtf8(form::kPasteRefusalTitle.data(),
-                                                             static_cast<qsizetype>(form::kPasteRefusalTitle.size())));
-                QCOMPARE(f.boxes[0].text, QString::fromStdString(message));
+                // The box the window's model gives, naming the Qt limit.
+                const form::Box box = f.window->model().PasteRefusal();
+                QCOMPARE(f.window->model().LongestPaste(), form::kLongestPastedField);
+                QCOMPARE(f.boxes[0].title, QString::fromUtf8(box.title.data(), static_cast<qsizetype>(box.title.size())));
+                QCOMPARE(f.boxes[0].text, QString::fromUtf8(box.message.data(), static_cast<qsizetype>(box.message.size())));
             }
         }
     }
