@@ -58,19 +58,6 @@ TEST(Fertiliser, TriangularUsesTheEightDigitPi) {
     EXPECT_NEAR(triangular.density / square.density, 1.1547, 1e-4);
 }
 
-TEST(Fertiliser, SpacingFieldsOfOtherSystemsAreNotRead) {
-    auto square = Square("10", "7", "3");
-    square.length = "0";
-    square.width = "garbage";
-    auto rectangular = Rectangular("10", "10", "8", "3");
-    rectangular.distance = "0";
-    auto triangular = Triangular("10", "7", "3");
-    triangular.length = "1e400";
-    EXPECT_EQ(ComputeFertiliser(square).texts[calc::kDensity], "204.082");
-    EXPECT_EQ(ComputeFertiliser(rectangular).texts[calc::kDensity], "125");
-    EXPECT_EQ(ComputeFertiliser(triangular).texts[calc::kDensity], "235.653");
-}
-
 TEST(Fertiliser, LocaleSeparatorOnlyChangesTheTexts) {
     const auto point = ComputeFertiliser(Rectangular("10", "10", "8", "3"));
     const auto comma = ComputeFertiliser(Rectangular("10", "10", "8", "3"), ",");
