@@ -16,20 +16,16 @@
 
 #include "form/window.h"
 #include "host/answer_json.h"
+#include "page_limits.h"
 
 namespace {
-
-// The most bytes a paste or drop may make a field of the page hold. A page's
-// field lays out 256 KiB without a stall you can feel (README, "The web
-// page"); above a few MB the tab freezes for seconds on every key.
-constexpr std::size_t kPageLongestPaste = 262'144;
 
 // A buffer that held more than this is given back after use, so a long text
 // leaves no lasting growth beyond the texts the model keeps.
 constexpr std::size_t kKeptBuffer = 65'536;
 
 form::WindowModel& Model() {
-    static form::WindowModel model(kPageLongestPaste);
+    static form::WindowModel model(web::kPageLongestPaste);
     return model;
 }
 

@@ -353,4 +353,4 @@ const ready = calculationLoading.then((exports) => {
   $('notStarted').hidden = false;
   document.documentElement.dataset.ready = 'failed';
 });
-window.rurorovirora = { model, decimalSeparator, ready };
+window.rurorovirora = { model, decimalSeparator, ready, memoryBytes: () => calc?.memory.buffer.byteLength ?? 0 };

@@ -13,6 +13,7 @@
 #include "answer_json.h"
 #include "form/window.h"
 #include "json.h"
+#include "web/page_limits.h"
 
 namespace {
 
@@ -151,6 +152,8 @@ int main(int argc, char** argv) {
     web::AppendAnswerJson(model.Start(), json);
     json += ",\"pageNotStarted\":" + Quoted(form::kPageNotStarted) +
             ",\"pageNotStartedBox\":" + BoxJson(form::kPageNotStartedBox);
+    json += ",\"longestPaste\":" + std::to_string(web::kPageLongestPaste) +
+            ",\"pasteRefusal\":" + BoxJson(form::WindowModel(web::kPageLongestPaste).PasteRefusal());
     json += ",\"arrow\":" + PictureJson(form::ArrowPicture());
     json += ",\"calculator\":" + PictureJson(form::CalculatorPicture());
     json += "}\n";
