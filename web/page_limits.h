@@ -7,8 +7,9 @@
 namespace web {
 
 // The most bytes of UTF-8 a paste or drop may make a field of the page hold.
-// A page's field takes 256 KiB in about a tenth of a second, a few MB freeze
-// the tab for seconds and every key after them (README, "The web page").
-inline constexpr std::size_t kPageLongestPaste = 262'144;
+// Chromium lays a field's whole text out again on every key: at 64 KiB a key
+// still shows within two frames, at 256 KiB it takes 0.1 to 0.16 s, at 1 MiB
+// 0.4 s, at 10 MB over 2 s (bench/web_paste.mjs; README, "The web page").
+inline constexpr std::size_t kPageLongestPaste = 65'536;
 
 }  // namespace web
