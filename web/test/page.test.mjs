@@ -471,9 +471,16 @@ describe('the diameter list', () => {
   test('axe-core finds no violation with the list open, wide and narrow', async () => {
     for (const [width, height] of [[1280, 720], [360, 740]]) {
       const page = await ready({ width, height });
+      // The button stands inside the field's right end, the list below it.
+      const [field, button] = await page.evaluate(() => ['#Combo1', '[data-for="Combo1"]']
+        .map((selector) => document.querySelector(selector).getBoundingClientRect().toJSON()));
+      assert.ok(button.left > field.left && button.right <= field.right + 0.5 && button.top >= field.top - 0.5 &&
+        button.bottom <= field.bottom + 0.5, `button ${JSON.stringify(button)} outside the field ${JSON.stringify(field)}`);
       await page.click('[data-for="Combo1"]');
       await page.keyboard.press('ArrowDown');
       assert.deepEqual(await listed(page), form.diameters);
+      const opened = await page.$eval('#Combo1List', (e) => e.getBoundingClientRect().toJSON());
+      assert.ok(opened.top >= field.bottom - 0.5 && Math.abs(opened.left - field.left) < 0.5, `list at ${JSON.stringify(opened)}`);
       assert.deepEqual(await axeViolations(page), [], `at ${width} px`);
       await page.close();
     }
