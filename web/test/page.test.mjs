@@ -263,7 +263,17 @@ describe('the keyboard', () => {
 
   // Past the chain's ends the browser moves the focus on, out of the page, as
   // from any page: a keyboard user is never caught in the window.
-  const outsideWindow = (page) => page.evaluate(() => !document.getElementById('Form1').contains(document.activeElement));
+  // Where the focus went first after `press`: "outside" when the window let
+  // it go to the browser (headless Chromium, having no bar of its own to
+  // take it, may then give it back to the page).
+  const firstMove = async (page, press) => {
+    await page.evaluate(() => {
+      window.moves = [];
+      document.addEventListener('focusout', (e) => window.moves.push(e.relatedTarget?.id ?? 'outside'), true);
+    });
+    await press(page);
+    return page.evaluate(() => window.moves[0]);
+  };
   const shiftTab = async (page) => {
     await page.keyboard.down('Shift');
     await page.keyboard.press('Tab');
@@ -278,10 +288,11 @@ describe('the keyboard', () => {
       const forward = [];
       for (let i = 0; i < expected.length; ++i) {
         forward.push(await focused(page));
-        await page.keyboard.press('Tab');
+        if (i + 1 < expected.length) await page.keyboard.press('Tab');
       }
       assert.deepEqual(forward, expected, `forward at ${width} px`);
-      assert.equal(await outsideWindow(page), true, `Tab from ${expected.at(-1)} leaves the window at ${width} px`);
+      assert.equal(await firstMove(page, (p) => p.keyboard.press('Tab')), 'outside',
+        `Tab from ${expected.at(-1)} leaves the window at ${width} px`);
       await page.focus(`#${expected.at(-1)}`);
       const backward = [await focused(page)];
       for (let i = 1; i < expected.length; ++i) {
@@ -289,11 +300,12 @@ describe('the keyboard', () => {
         backward.push(await focused(page));
       }
       assert.deepEqual(backward, [...expected].reverse(), `backward at ${width} px`);
-      await shiftTab(page);
-      assert.equal(await outsideWindow(page), true, `Shift+Tab from ${selected} leaves the window at ${width} px`);
-      // The controls are in the chain again for the next time round.
-      await page.focus(`#${expected.at(-1)}`);
-      await page.keyboard.press('Tab');
+      assert.equal(await firstMove(page, shiftTab), 'outside', `Shift+Tab from ${selected} leaves the window at ${width} px`);
+      // The controls are in the chain again for the next time round, and Tab
+      // from outside the window enters it at the first stop.
+      await page.evaluate(() => new Promise((done) => setTimeout(done, 50)));
+      assert.deepEqual(await page.$$eval('#Form1 [tabindex="-1"]', (all) => all.map((e) => e.dataset.for ?? e.id)), ['Combo1']);
+      await page.evaluate(() => document.activeElement?.blur());
       await page.keyboard.press('Tab');
       assert.equal(await focused(page), selected, 'Tab from outside enters at the first stop');
       await page.close();
