@@ -45,6 +45,17 @@ inline constexpr std::string_view kArrowPictureName = "Flecha";
 inline constexpr std::string_view kPageEnded = "El programa ha terminado. Puede cerrar esta página.";
 inline constexpr std::string_view kStartAgain = "Volver a empezar";
 
+// A web page whose calculation cannot be started (a damaged page, a browser
+// without WebAssembly) says so over its window, and every command answers
+// with this box instead of doing nothing.
+inline constexpr std::string_view kPageNotStarted =
+    "El cálculo no se pudo poner en marcha en este navegador: la página está dañada o el navegador no admite "
+    "WebAssembly. La ventana no puede calcular.";
+inline constexpr Box kPageNotStartedBox{
+    "Programa de Rurorovirora",
+    "No se puede calcular: el cálculo de esta página no se pudo poner en marcha (la página está dañada o el "
+    "navegador no admite WebAssembly). Abra la página de nuevo, o en un navegador actualizado."};
+
 // A paste or drop that would make a field's text longer than a front end's
 // limit (bytes of UTF-8) is refused with this box, and the field stays exactly
 // as it was: nothing is cut silently. Typing is never limited. Each front end

@@ -1,66 +1,111 @@
-// The calculation as the page calls it: a C interface over
-// calc::ComputeFertiliser, exported from the WebAssembly module.
+// The window's behaviour as the page asks for it: a C interface over one
+// form::WindowModel, exported from the WebAssembly module. The page tells it
+// what the user did and shows what it answers; nothing of the behaviour is
+// decided in the page.
 //
-// The page writes the five field texts and the decimal separator, UTF-8, one
-// after the other into the buffer that ruro_buffer returns, then calls
-// ruro_compute with their lengths. The six display texts come back in one
-// text, separated by line feeds (no display text holds one).
+// Controls are named by their row in form::WindowControls() (the order of
+// form.json's "controls"). A text goes in as UTF-8 through the buffer that
+// ruro_buffer returns. Each answer comes back as one JSON text (see
+// host/answer_json.h): the functions that answer return its size in bytes, and
+// ruro_output where it starts.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "calc/fertiliser.h"
+#include "form/window.h"
+#include "host/answer_json.h"
+#include "page_limits.h"
 
 namespace {
 
+// A buffer that held more than this is given back after use, so a long text
+// leaves no lasting growth beyond the texts the model keeps.
+constexpr std::size_t kKeptBuffer = 65'536;
+
+form::WindowModel& Model() {
+    static form::WindowModel model(web::kPageLongestPaste);
+    return model;
+}
+
 std::vector<char> input;
 std::string output;
+
+std::string_view NameOf(std::int32_t row) {
+    const auto rows = form::WindowControls();
+    if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) return {};
+    return rows[static_cast<std::size_t>(row)].name;
+}
+
+std::string_view Input(std::uint32_t size) {
+    return std::string_view(input.data(), size <= input.size() ? size : input.size());
+}
+
+void ReleaseInput() {
+    if (input.size() > kKeptBuffer) std::vector<char>().swap(input);
+}
+
+std::uint32_t Answered(const form::Answer& answer) {
+    output.clear();
+    if (output.capacity() > kKeptBuffer) std::string().swap(output);
+    web::AppendAnswerJson(answer, output);
+    return static_cast<std::uint32_t>(output.size());
+}
 
 }  // namespace
 
 extern "C" {
 
-// A buffer of at least `size` bytes for the texts of the next calculation.
+// A buffer of at least `size` bytes for the next text.
 __attribute__((export_name("ruro_buffer"))) char* ruro_buffer(std::uint32_t size) {
     if (input.size() < size) input.resize(size);
     return input.data();
 }
 
-// Computes the results of the texts in the buffer: system 0 square, 1
-// rectangular, 2 triangular. Returns 0, or the refusal (calc::Refusal) that
-// left every display text empty.
-__attribute__((export_name("ruro_compute"))) std::int32_t ruro_compute(
-    std::int32_t system, std::uint32_t hectares, std::uint32_t distance, std::uint32_t length,
-    std::uint32_t width, std::uint32_t diameter, std::uint32_t separator) {
-    const std::array<std::uint32_t, 6> sizes = {hectares, distance, length, width, diameter, separator};
-    std::array<std::string_view, 6> texts;
-    std::size_t at = 0;
-    for (std::size_t i = 0; i < sizes.size(); ++i) {
-        if (sizes[i] > input.size() - at) return -1;
-        texts[i] = std::string_view(input.data() + at, sizes[i]);
-        at += sizes[i];
-    }
-    calc::PlantingSystem planting = calc::PlantingSystem::Square;
-    if (system == 1) planting = calc::PlantingSystem::Rectangular;
-    if (system == 2) planting = calc::PlantingSystem::Triangular;
-    const calc::FertiliserInputs inputs{planting,          std::string(texts[0]), std::string(texts[1]),
-                                        std::string(texts[2]), std::string(texts[3]), std::string(texts[4])};
-    const calc::FertiliserResults results = calc::ComputeFertiliser(inputs, texts[5]);
-    output.clear();
-    for (std::size_t i = 0; i < results.texts.size(); ++i) {
-        if (i > 0) output += '\n';
-        output += results.texts[i];
-    }
-    return static_cast<std::int32_t>(results.refusal);
+// The user changed the text of a field or of the diameter list to the `size`
+// bytes in the buffer. 1, or 0 for a control that holds no text.
+__attribute__((export_name("ruro_edit"))) std::int32_t ruro_edit(std::int32_t row, std::uint32_t size) {
+    const bool kept = Model().Edit(NameOf(row), std::string(Input(size)));
+    ReleaseInput();
+    return kept ? 1 : 0;
 }
 
-// The display texts of the last calculation and their size in bytes.
-__attribute__((export_name("ruro_output"))) const char* ruro_output() { return output.data(); }
-__attribute__((export_name("ruro_output_size"))) std::uint32_t ruro_output_size() {
-    return static_cast<std::uint32_t>(output.size());
+// The user selected an option button. 1, or 0 for another control.
+__attribute__((export_name("ruro_select"))) std::int32_t ruro_select(std::int32_t row) {
+    return Model().Select(NameOf(row)) ? 1 : 0;
 }
+
+// The start state, written out.
+__attribute__((export_name("ruro_start"))) std::uint32_t ruro_start() { return Answered(Model().Start()); }
+
+// A button was pressed; the `separatorSize` bytes in the buffer are the
+// user's decimal separator.
+__attribute__((export_name("ruro_press"))) std::uint32_t ruro_press(std::int32_t row, std::uint32_t separatorSize) {
+    const std::string separator(Input(separatorSize));
+    ReleaseInput();
+    return Answered(Model().Press(NameOf(row), separator));
+}
+
+// Tab (forward 1) or Shift+Tab (0) from a control; -1: from outside the window.
+__attribute__((export_name("ruro_tab"))) std::uint32_t ruro_tab(std::int32_t row, std::int32_t forward) {
+    return Answered(Model().Tab(NameOf(row), forward != 0));
+}
+
+// An arrow key on an option button: 0 up, 1 down, 2 left, 3 right.
+__attribute__((export_name("ruro_key"))) std::uint32_t ruro_key(std::int32_t row, std::int32_t arrow) {
+    if (arrow < 0 || arrow > 3) return Answered({});
+    return Answered(Model().Key(NameOf(row), static_cast<form::Arrow>(arrow)));
+}
+
+// A paste or drop of `pastedBytes` into a control in place of `replacedBytes`
+// of its text: an answer with no box takes it.
+__attribute__((export_name("ruro_paste"))) std::uint32_t ruro_paste(std::int32_t row, std::uint32_t replacedBytes,
+                                                                    std::uint32_t pastedBytes) {
+    return Answered(Model().Paste(NameOf(row), replacedBytes, pastedBytes));
+}
+
+// Where the last answer starts.
+__attribute__((export_name("ruro_output"))) const char* ruro_output() { return output.data(); }
 
 }  // extern "C"

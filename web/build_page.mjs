@@ -132,8 +132,11 @@ function typeStyle(c) {
   if (c.colour) s.push(`color:${c.colour}`);
   return s;
 }
+// A picture is drawn at its own size from its area's top-left corner, pixel
+// for pixel, never stretched to the area.
 function style(c) {
-  const s = [`left:${px(c.left)}`, `top:${px(c.top)}`, `width:${px(c.width)}`, `height:${px(c.height)}`, `--o:${c.order}`];
+  const size = c.kind === 'picture' ? [] : [`width:${px(c.width)}`, `height:${px(c.height)}`];
+  const s = [`left:${px(c.left)}`, `top:${px(c.top)}`, ...size, `--o:${c.order}`];
   if (c.kind !== 'frame') s.push(...typeStyle(c));
   if (c.kind === 'label' && c.align !== 'left') s.push(`text-align:${c.align}`);
   return s.join(';');
@@ -153,29 +156,39 @@ function markup(c) {
       return `<label class="ctl option" ${place}><input type="radio" name="system" id="${c.name}" value="${c.system}">${caption}</label>`;
     case 'text':
       if (!labelled.has(c.name)) throw new Error(`no label names the field ${c.name}`);
-      return `<input type="text" class="ctl text" ${common} value="${caption}" autocomplete="off" spellcheck="false">`;
-    case 'combo':
-      return `<input type="text" class="ctl combo" ${common} value="${caption}" list="diameters" autocomplete="off" spellcheck="false">` +
-        `<datalist id="diameters">${form.diameters.map((d) => `<option value="${d}"></option>`).join('')}</datalist>`;
+      return `<input type="text" class="ctl text" ${common} autocomplete="off" spellcheck="false">`;
+    case 'combo': {
+      // An editable combobox with its own list of every entry (the ARIA
+      // pattern with no autocomplete): the field takes any text, the button
+      // or Alt+Down / F4 opens the list.
+      const list = `${c.name}List`;
+      const label = controls.find((l) => l.labels === c.name);
+      const entries = form.diameters.map((d, i) =>
+        `<li role="option" id="${list}${i}" aria-selected="false">${escapeHtml(d)}</li>`).join('');
+      return `<div class="ctl combobox" ${place}><input type="text" class="combo" id="${c.name}" role="combobox" ` +
+        `aria-autocomplete="none" aria-expanded="false" aria-controls="${list}" autocomplete="off" spellcheck="false">` +
+        `<button type="button" class="comboButton" data-for="${c.name}" tabindex="-1" aria-labelledby="${label.name}" ` +
+        `aria-expanded="false" aria-controls="${list}"></button>` +
+        `<ul role="listbox" id="${list}" class="comboList" aria-labelledby="${label.name}" hidden>${entries}</ul></div>`;
+    }
     case 'label':
       return c.labels
         ? `<label class="ctl label" for="${c.labels}" ${common}>${caption}</label>`
         : `<div class="ctl label" ${common}>${caption}</div>`;
     case 'picture':
-      return `<img class="ctl picture" ${common} src="${arrow}" alt="${escapeHtml(form.arrowName)}" tabindex="0">`;
+      return `<img class="ctl picture" ${common} src="${arrow}" width="${form.arrow.width}" height="${form.arrow.height}" ` +
+        `alt="${escapeHtml(form.arrowName)}" tabindex="0">`;
   }
   throw new Error(`unknown kind ${c.kind}`);
 }
 
-// ---- What the script needs: commands, texts, fields and the tab chain.
+// ---- What the script needs: the controls' names by row (the model names
+// them so), the start state to show before the model has started, and what
+// to say if it cannot start.
 const config = {
-  zero: form.zero,
-  fields: form.fields,
-  boxes: form.boxes,
-  refusals: form.refusals,
-  tabChain: controls.filter((c) => !['frame', 'label'].includes(c.kind))
-    .sort((a, b) => a.tabIndex - b.tabIndex).map((c) => c.name),
-  start: Object.fromEntries(controls.filter((c) => ['text', 'combo'].includes(c.kind)).map((c) => [c.name, c.caption])),
+  controls: form.controls.map((c) => c.name),
+  start: form.start,
+  notStarted: form.pageNotStartedBox,
 };
 
 const fill = (template, values) => template.replace(/\{\{(\w+)\}\}/g, (_, k) => {
@@ -192,6 +205,7 @@ const html = fill(here('page.html'), {
   CONTROLS: roots.map(markup).join('\n'),
   OK: escapeHtml(form.okButton),
   PAGE_ENDED: escapeHtml(form.pageEnded),
+  PAGE_NOT_STARTED: escapeHtml(form.pageNotStarted),
   START_AGAIN: escapeHtml(form.startAgain),
   WASM: deflateRawSync(wasm, { level: 9 }).toString('base64'),
   WASM_SIZE: wasm.length,

@@ -1,11 +1,14 @@
-// The window's behaviour: the six commands, the tab order with the option
-// group in one place, the boxes, and the calculation in WebAssembly.
+// What the browser does for the window: its events, the page's controls and
+// the boxes. What the window does is decided by form::WindowModel, compiled
+// to WebAssembly with the calculation: the page tells it what the user did
+// and shows what it answers.
 'use strict';
 
 const $ = (id) => document.getElementById(id);
-const field = (n) => $(`Text${n}`);
-const combo = $('Combo1');
-const radios = [...document.querySelectorAll('input[name="system"]')];
+const form1 = $('Form1');
+const names = RURO.controls;  // the model names controls by their row
+const rows = new Map(names.map((name, row) => [name, row]));
+const radios = [...form1.querySelectorAll('input[type="radio"]')];
 
 // The user's decimal separator, as the desktop window takes the system's.
 function decimalSeparator() {
@@ -17,21 +20,19 @@ function decimalSeparator() {
   }
 }
 
-// ---- The calculation: calc::ComputeFertiliser compiled to WebAssembly.
+// ---- The model in WebAssembly. Texts go straight into the module's memory
+// as UTF-8: plain ASCII by hand, the rest by encodeInto.
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
-let calc = null;
-
-// Texts in, six display texts (empty on a refusal) and the refusal out. The
-// texts go straight into the module's memory as UTF-8: plain ASCII by hand,
-// the rest by encodeInto (a TextEncoder per text would cost more than the
-// calculation).
+let calc = null;       // the module's exports, once started
+let notStarted = false;  // the module could not be started
 let view = null;
 function bytesView() {
   if (!view || view.buffer !== calc.memory.buffer) view = new Uint8Array(calc.memory.buffer);
   return view;
 }
-function put(text, at) {
+function put(text) {
+  const at = calc.ruro_buffer(3 * text.length);  // UTF-8 takes at most 3 bytes a UTF-16 unit
   const memory = bytesView();
   let n = 0;
   for (; n < text.length; ++n) {
@@ -41,26 +42,60 @@ function put(text, at) {
   }
   return n;
 }
-function compute(system, hectares, distance, length, width, diameter, separator) {
-  const texts = [hectares, distance, length, width, diameter, separator];
-  let most = 0;
-  for (const t of texts) most += 3 * t.length;  // UTF-8 takes at most 3 bytes a UTF-16 unit
-  let at = calc.ruro_buffer(most);
-  const sizes = texts.map((t) => {
-    const n = put(t, at);
-    at += n;
-    return n;
-  });
-  const refusal = calc.ruro_compute(system, sizes[0], sizes[1], sizes[2], sizes[3], sizes[4], sizes[5]);
-  const out = bytesView().subarray(calc.ruro_output(), calc.ruro_output() + calc.ruro_output_size());
-  const text = out.every((b) => b < 0x80) ? String.fromCharCode.apply(null, out) : decoder.decode(out);
-  return { refusal, texts: text.split('\n') };
+// The answer as named controls: {writes: [[name, text]], select, focus, leave, box, quit}.
+function named(answer) {
+  return { ...answer, writes: answer.writes.map(([row, text]) => [names[row], text]),
+    select: names[answer.select], focus: names[answer.focus] };
 }
+function answered(size) {
+  const at = calc.ruro_output();
+  return named(JSON.parse(decoder.decode(bytesView().subarray(at, at + size))));
+}
+const row = (name) => rows.get(name) ?? -1;
+const model = {
+  edit: (name, text) => calc.ruro_edit(row(name), put(text)) === 1,
+  select: (name) => calc.ruro_select(row(name)) === 1,
+  start: () => answered(calc.ruro_start()),
+  press: (name, separator) => answered(calc.ruro_press(row(name), put(separator))),
+  tab: (name, forward) => answered(calc.ruro_tab(row(name), forward ? 1 : 0)),
+  key: (name, arrow) => answered(calc.ruro_key(row(name), arrow)),
+  paste: (name, replacedBytes, pastedBytes) =>
+    answered(calc.ruro_paste(row(name), replacedBytes, Math.min(pastedBytes, 0xffffffff))),
+};
+
+// What the user changed reaches the model before it is next asked: a key
+// only notes its field, so no key costs more than its own field's text, and
+// that once, when the model needs it.
+const changed = new Set();
+let selectionChanged = false;
+function handOver() {
+  for (const name of changed) model.edit(name, $(name).value);
+  changed.clear();
+  if (selectionChanged) model.select((radios.find((r) => r.checked) ?? radios[0]).id);
+  selectionChanged = false;
+}
+form1.addEventListener('input', (e) => { if (rows.has(e.target.id) && e.target.type === 'text') changed.add(e.target.id); });
+form1.addEventListener('change', (e) => { if (e.target.type === 'radio') selectionChanged = true; });
+
+// Asks the model once it has started (the module is compiled while the page
+// already takes input); where it could not start, `otherwise` runs instead.
+function withModel(ask, otherwise = () => {}) {
+  if (calc) {
+    handOver();
+    ask();
+  } else if (notStarted) {
+    otherwise();
+  } else {
+    ready.then(() => withModel(ask, otherwise));
+  }
+}
+const explainNotStarted = () => inform(RURO.notStarted);
 
 // ---- The boxes: modal, one button; Enter and Esc close; the focus returns.
 const box = $('box');
 let focusBefore = null;
 function inform({ title, message }) {
+  if (box.open) return;
   focusBefore = document.activeElement;
   $('boxTitle').textContent = title;
   $('boxText').textContent = message;
@@ -87,116 +122,235 @@ box.addEventListener('keydown', (e) => {
   }
 });
 
-// ---- The commands.
-function calculate() {
-  if (!calc) {
-    ready.then(calculate);
-    return;
+// ---- Showing an answer: texts from their first character, the option, the
+// focus, the box, the end.
+function show(answer) {
+  for (const [name, text] of answer.writes) {
+    const control = $(name);
+    control.value = text;
+    control.scrollLeft = 0;
   }
-  const system = +(radios.find((r) => r.checked) ?? radios[0]).value;
-  const f = RURO.fields;
-  const { refusal, texts } = compute(system, field(f.hectares).value, field(f.distance).value,
-    field(f.length).value, field(f.width).value, combo.value, decimalSeparator());
-  texts.forEach((text, i) => { field(f.firstResult + i).value = text; });
-  if (refusal) inform(RURO.refusals[refusal]);
-}
-
-function reset() {
-  for (let n = 1; n <= RURO.fields.count; ++n) field(n).value = RURO.zero;
-}
-
-function startState() {
-  for (const [name, text] of Object.entries(RURO.start)) $(name).value = text;
-  radios[0].checked = true;
+  if (answer.select) $(answer.select).checked = true;
+  if (answer.focus) $(answer.focus).focus();
+  if (answer.box) inform(answer.box);
+  if (answer.quit) quit();
 }
 
 // A page cannot end its program: it closes where the browser lets a script
 // close it (a tab with nothing to go back to), and otherwise says the program
 // has ended and offers to start again.
 function quit() {
-  startState();
   window.close();
-  $('Form1').hidden = true;
+  form1.hidden = true;
   $('ended').hidden = false;
   $('startAgain').focus();
 }
 $('startAgain').addEventListener('click', () => {
   $('ended').hidden = true;
-  $('Form1').hidden = false;
-  radios[0].focus();
+  form1.hidden = false;
+  changed.clear();
+  selectionChanged = false;
+  show(model.start());
 });
 
-const commands = {
-  calculate,
-  reset,
-  quit,
-  about: () => inform(RURO.boxes.about),
-  help: () => inform(RURO.boxes.help),
-  varieties: () => inform(RURO.boxes.varieties),
-};
-for (const button of document.querySelectorAll('[data-command]')) {
-  button.addEventListener('click', () => commands[button.dataset.command]());
+for (const button of form1.querySelectorAll('button.command')) {
+  button.addEventListener('click', () =>
+    withModel(() => show(model.press(button.id, decimalSeparator())), explainNotStarted));
 }
 
-// ---- The tab order of the window: by tab index, the option group taking
-// one place, held by its selected button.
-function tabChain() {
-  const checked = radios.find((r) => r.checked) ?? radios[0];
-  const chain = [];
-  for (const name of RURO.tabChain) {
-    const control = $(name);
-    if (control.type === 'radio') {
-      if (!chain.includes(checked)) chain.push(checked);
-    } else {
-      chain.push(control);
-    }
-  }
-  return chain;
+// ---- Tab and Shift+Tab go along the model's chain. From its ends the
+// browser moves the focus on out of the page, as from any page, so the
+// keyboard never stays caught in the window: for that one key the window's
+// controls stand aside.
+function letTheBrowserMoveOn() {
+  const stops = [...form1.querySelectorAll('[tabindex], input, button')].filter((e) => e.tabIndex >= 0);
+  const before = stops.map((e) => e.getAttribute('tabindex'));
+  for (const e of stops) e.tabIndex = -1;
+  setTimeout(() => stops.forEach((e, i) => {
+    if (before[i] === null) e.removeAttribute('tabindex');
+    else e.setAttribute('tabindex', before[i]);
+  }));
 }
+const controlOf = (element) => (element && form1.contains(element) ? element.dataset.for ?? element.id : '');
 document.addEventListener('keydown', (e) => {
-  if (e.key !== 'Tab' || e.altKey || e.ctrlKey || e.metaKey || box.open || $('Form1').hidden) return;
-  const chain = tabChain();
-  const active = document.activeElement;
-  let at = chain.indexOf(active && active.type === 'radio' ? chain.find((c) => c.type === 'radio') : active);
-  const count = chain.length;
-  at = at < 0 ? (e.shiftKey ? count - 1 : 0) : (at + (e.shiftKey ? count - 1 : 1)) % count;
+  if (e.key !== 'Tab' || e.altKey || e.ctrlKey || e.metaKey || box.open || form1.hidden || notStarted) return;
+  const from = controlOf(document.activeElement);
+  if (!calc) {
+    e.preventDefault();
+    withModel(() => show(model.tab(from, !e.shiftKey)));
+    return;
+  }
+  handOver();
+  const answer = model.tab(from, !e.shiftKey);
+  if (answer.leave) {
+    letTheBrowserMoveOn();
+    return;
+  }
   e.preventDefault();
-  chain[at].focus();
+  show(answer);
 });
 
-// ---- The arrow keys in the option group, as the window has them: to the
-// nearest button that lies wholly in the arrow's direction, selecting it; at
-// the end of the group they do nothing (a browser would wrap round).
-const arrows = { ArrowDown: 'down', ArrowUp: 'up', ArrowRight: 'right', ArrowLeft: 'left' };
+// ---- The arrow keys in the option group, as the window has them (a browser
+// would wrap round at the group's ends).
+const arrows = { ArrowUp: 0, ArrowDown: 1, ArrowLeft: 2, ArrowRight: 3 };
 for (const radio of radios) {
   radio.addEventListener('keydown', (e) => {
-    const direction = arrows[e.key];
-    if (!direction || e.altKey || e.ctrlKey || e.metaKey || e.shiftKey) return;
+    const arrow = arrows[e.key];
+    if (arrow === undefined || e.altKey || e.ctrlKey || e.metaKey || e.shiftKey || notStarted) return;
     e.preventDefault();
-    const from = radio.getBoundingClientRect();
-    const lies = { down: (to) => to.top >= from.bottom, up: (to) => to.bottom <= from.top,
-      right: (to) => to.left >= from.right, left: (to) => to.right <= from.left }[direction];
-    let nearest = null;
-    let distance = Infinity;
-    for (const other of radios) {
-      const to = other.getBoundingClientRect();
-      if (other === radio || !lies(to)) continue;
-      const d = Math.hypot(to.left + to.width / 2 - from.left - from.width / 2, to.top + to.height / 2 - from.top - from.height / 2);
-      if (d < distance) [nearest, distance] = [other, d];
-    }
-    if (!nearest) return;
-    nearest.checked = true;
-    nearest.focus();
+    withModel(() => show(model.key(radio.id, arrow)));
   });
 }
 
-// ---- Start: "Marco Real" selected with the focus, then the calculation.
-startState();
-radios[0].focus();
+// ---- Pastes and drops: the model takes them or refuses them with its box,
+// the field staying exactly as it was. Typing is never limited.
+function utf8Bytes(text) {
+  let n = text.length;
+  for (let i = 0; i < text.length; ++i) {
+    const c = text.charCodeAt(i);
+    if (c < 0x80) continue;
+    if (c < 0x800) {
+      n += 1;
+    } else {
+      n += 2;  // three bytes, or four for a pair of units
+      if ((c & 0xfc00) === 0xd800 && (text.charCodeAt(i + 1) & 0xfc00) === 0xdc00) ++i;
+    }
+  }
+  return n;
+}
+// The answer to pasting `text` in place of `replaced`: a paste refused even
+// counted at its fewest bytes (one a character) or taken at its most (three)
+// needs no count of its bytes, which for 50 MB would take a while.
+function pasteAnswer(name, replaced, text) {
+  const replacedBytes = utf8Bytes(replaced);
+  const fewest = model.paste(name, replacedBytes, text.length);
+  if (fewest.box) return fewest;
+  const most = model.paste(name, replacedBytes, 3 * text.length);
+  return most.box ? model.paste(name, replacedBytes, utf8Bytes(text)) : most;
+}
+const isField = (e) => e instanceof HTMLInputElement && e.type === 'text' && rows.has(e.id);
+const selected = (field) => field.value.slice(field.selectionStart ?? 0, field.selectionEnd ?? 0);
+function judgePaste(e, field, text, replaced) {
+  if (calc) {
+    handOver();
+    const answer = pasteAnswer(field.id, replaced, text);
+    if (!answer.box) return;
+    e.preventDefault();
+    show(answer);
+    return;
+  }
+  // Before the model has started the paste waits for it; where it cannot
+  // start, the page says why.
+  e.preventDefault();
+  const [start, end] = [field.selectionStart ?? field.value.length, field.selectionEnd ?? field.value.length];
+  withModel(() => {
+    const answer = pasteAnswer(field.id, field.value.slice(start, end), text);
+    if (answer.box) return show(answer);
+    field.setRangeText(text.replace(/[\r\n]+/g, ''), start, end, 'end');
+    changed.add(field.id);
+  }, explainNotStarted);
+}
+form1.addEventListener('paste', (e) => {
+  if (isField(e.target)) judgePaste(e, e.target, e.clipboardData?.getData('text/plain') ?? '', selected(e.target));
+});
+form1.addEventListener('drop', (e) => {
+  if (isField(e.target)) judgePaste(e, e.target, e.dataTransfer?.getData('text/plain') ?? '', '');
+});
+const pasting = /^insertFrom|^insertReplacementText$/;
+form1.addEventListener('beforeinput', (e) => {
+  if (!isField(e.target) || !pasting.test(e.inputType)) return;
+  const text = e.data ?? e.dataTransfer?.getData('text/plain') ?? '';
+  judgePaste(e, e.target, text, e.inputType === 'insertFromDrop' ? '' : selected(e.target));
+});
+
+// ---- The diameter list: an editable combobox with its own list of every
+// entry, opened by its button, Alt+Down or F4; Up and Down move in it, Enter
+// or a click picks, Esc closes it and keeps the text.
+for (const combo of form1.querySelectorAll('[role="combobox"]')) {
+  const list = $(combo.getAttribute('aria-controls'));
+  const entries = [...list.querySelectorAll('[role="option"]')];
+  const button = form1.querySelector(`[data-for="${combo.id}"]`);
+  let active = -1;
+  const mark = (i) => {
+    active = i;
+    entries.forEach((entry, k) => entry.setAttribute('aria-selected', String(k === i)));
+    if (i < 0) {
+      combo.removeAttribute('aria-activedescendant');
+      return;
+    }
+    combo.setAttribute('aria-activedescendant', entries[i].id);
+    entries[i].scrollIntoView({ block: 'nearest' });
+  };
+  const expanded = (open) => {
+    list.hidden = !open;
+    combo.setAttribute('aria-expanded', String(open));
+    button.setAttribute('aria-expanded', String(open));
+  };
+  const open = () => {
+    expanded(true);
+    mark(entries.findIndex((entry) => entry.textContent === combo.value));
+  };
+  const close = () => {
+    expanded(false);
+    mark(-1);
+  };
+  const pick = (i) => {
+    combo.value = entries[i].textContent;
+    changed.add(combo.id);
+    close();
+    combo.focus();
+  };
+  combo.addEventListener('keydown', (e) => {
+    if (e.key === 'F4' || (e.altKey && (e.key === 'ArrowDown' || e.key === 'ArrowUp'))) {
+      e.preventDefault();
+      if (list.hidden && e.key !== 'ArrowUp') open();
+      else close();
+      return;
+    }
+    if (list.hidden) {
+      if (e.key === 'ArrowDown' && !e.ctrlKey && !e.metaKey) {
+        e.preventDefault();
+        open();
+      }
+      return;
+    }
+    if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+      e.preventDefault();
+      mark(e.key === 'ArrowDown' ? Math.min(active + 1, entries.length - 1) : Math.max(active - 1, 0));
+    } else if (e.key === 'Enter') {
+      e.preventDefault();
+      if (active >= 0) pick(active);
+      else close();
+    } else if (e.key === 'Escape') {
+      e.preventDefault();
+      close();
+    } else if (e.key === 'Tab') {
+      close();
+    }
+  });
+  combo.addEventListener('blur', close);
+  // The button and the entries leave the focus in the field.
+  for (const target of [button, list]) target.addEventListener('mousedown', (e) => e.preventDefault());
+  button.addEventListener('click', () => {
+    if (list.hidden) open();
+    else close();
+    combo.focus();
+  });
+  entries.forEach((entry, i) => entry.addEventListener('click', () => pick(i)));
+}
+
+// ---- Start: the model's start state (from the page's description) while
+// the module is compiled; where it cannot be started, the page says so.
+show(named(RURO.start));
 performance.mark('ruro-input');
 const ready = calculationLoading.then((exports) => {
   calc = exports;
+  handOver();
   performance.mark('ruro-ready');
   document.documentElement.dataset.ready = 'true';
+}, () => {
+  notStarted = true;
+  $('notStarted').hidden = false;
+  document.documentElement.dataset.ready = 'failed';
 });
-window.rurorovirora = { compute, decimalSeparator, ready };
+window.rurorovirora = { model, decimalSeparator, ready, memoryBytes: () => calc?.memory.buffer.byteLength ?? 0 };

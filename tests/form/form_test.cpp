@@ -49,6 +49,20 @@ TEST(Texts, EveryRefusalHasItsOwnMessage) {
     EXPECT_EQ(form::RefusalBox(Refusal::ZeroDistance).title, "Programa de Rurorovirora");
 }
 
+// A page that cannot start says so in a line and a box of their own, under
+// the program's title: no message of a calculation stands in for them.
+TEST(Texts, APageThatCannotStartHasItsOwnLineAndBox) {
+    using calc::Refusal;
+    EXPECT_EQ(form::kPageNotStartedBox.title, form::kRefusalTitle);
+    for (std::string_view text : {form::kPageNotStarted, form::kPageNotStartedBox.message}) {
+        EXPECT_NE(text.find("WebAssembly"), std::string_view::npos) << text;
+        for (Refusal r : {Refusal::ZeroDistance, Refusal::ZeroLengthOrWidth, Refusal::TinyDistance,
+                          Refusal::TinyLengthOrWidth, Refusal::OutOfRange})
+            EXPECT_NE(text, form::RefusalMessage(r));
+        EXPECT_NE(text, form::kPageEnded);
+    }
+}
+
 TEST(Pictures, DecodeToTheirDrawnSizeAndColours) {
     for (const form::Xpm xpm : {form::ArrowPicture(), form::CalculatorPicture()}) {
         const form::Pixels p = form::DecodeXpm(xpm);

@@ -10,7 +10,10 @@
 #include "form/controls.h"
 #include "form/pictures.h"
 #include "form/texts.h"
+#include "answer_json.h"
+#include "form/window.h"
 #include "json.h"
+#include "web/page_limits.h"
 
 namespace {
 
@@ -109,8 +112,11 @@ int main(int argc, char** argv) {
         first = false;
     }
     json += "],\"diameters\":[";
-    for (int inches = form::kFirstDiameter; inches <= form::kLastDiameter; ++inches)
-        json += (inches == form::kFirstDiameter ? "" : ",") + std::to_string(inches);
+    first = true;
+    for (const std::string& entry : form::DiameterEntries()) {
+        json += (first ? "" : ",") + Quoted(entry);
+        first = false;
+    }
     json += "],\"fields\":{\"hectares\":" + std::to_string(form::kHectaresField) +
             ",\"distance\":" + std::to_string(form::kDistanceField) + ",\"length\":" + std::to_string(form::kLengthField) +
             ",\"width\":" + std::to_string(form::kWidthField) +
@@ -140,6 +146,14 @@ int main(int argc, char** argv) {
     json += "},\"okButton\":" + Quoted(form::kOkButton);
     json += ",\"arrowName\":" + Quoted(form::kArrowPictureName);
     json += ",\"pageEnded\":" + Quoted(form::kPageEnded) + ",\"startAgain\":" + Quoted(form::kStartAgain);
+    // What the page shows before its module has started: the model's start.
+    json += ",\"start\":";
+    form::WindowModel model;
+    web::AppendAnswerJson(model.Start(), json);
+    json += ",\"pageNotStarted\":" + Quoted(form::kPageNotStarted) +
+            ",\"pageNotStartedBox\":" + BoxJson(form::kPageNotStartedBox);
+    json += ",\"longestPaste\":" + std::to_string(web::kPageLongestPaste) +
+            ",\"pasteRefusal\":" + BoxJson(form::WindowModel(web::kPageLongestPaste).PasteRefusal());
     json += ",\"arrow\":" + PictureJson(form::ArrowPicture());
     json += ",\"calculator\":" + PictureJson(form::CalculatorPicture());
     json += "}\n";

@@ -31,13 +31,13 @@ export async function launch() {
   return browser;
 }
 
-// A page at the given size whose navigator.language is `language`, loaded
+// A page at the given size and scale (device pixels to a CSS pixel) whose navigator.language is `language`, loaded
 // and ready for input (the calculation instantiated).
-export async function openPage(browser, { width = 1280, height = 720, language = 'en-US', mobile = false } = {}) {
+export async function openPage(browser, { width = 1280, height = 720, language = 'en-US', mobile = false, scale = 1 } = {}) {
   const page = await browser.newPage();
   page.on('pageerror', (error) => { page.errors.push(error.message); });
   page.errors = [];
-  await page.setViewport({ width, height, isMobile: mobile, hasTouch: mobile });
+  await page.setViewport({ width, height, isMobile: mobile, hasTouch: mobile, deviceScaleFactor: scale });
   await page.evaluateOnNewDocument((lang) => {
     Object.defineProperty(Navigator.prototype, 'language', { get: () => lang });
   }, language);

@@ -1,5 +1,5 @@
 // The calculation module stands alone: it imports nothing (no WASI system
-// calls to stub), and exports the memory and the binding's four functions.
+// calls to stub), and exports the memory and the window model's binding.
 
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -9,5 +9,6 @@ test('the WebAssembly module imports nothing and exports the binding', { skip: !
   const module = new WebAssembly.Module(readFileSync(process.env.RURO_WASM));
   assert.deepEqual(WebAssembly.Module.imports(module), []);
   assert.deepEqual(WebAssembly.Module.exports(module).map((e) => e.name).sort(),
-    ['_initialize', 'memory', 'ruro_buffer', 'ruro_compute', 'ruro_output', 'ruro_output_size']);
+    ['_initialize', 'memory', 'ruro_buffer', 'ruro_edit', 'ruro_key', 'ruro_output', 'ruro_paste', 'ruro_press',
+      'ruro_select', 'ruro_start', 'ruro_tab']);
 });

@@ -3,11 +3,14 @@
 // layout, no network, no accessibility violations, and the screenshots.
 
 import assert from 'node:assert/strict';
-import { readFileSync, mkdirSync } from 'node:fs';
+import { readFileSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { inflateSync } from 'node:zlib';
 import { createRequire } from 'node:module';
 import { dirname, join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { launch, load, openPage, pageUrl } from './browser.mjs';
+import { pathToFileURL } from 'node:url';
 
 const pagePath = process.env.RURO_PAGE;
 const form = JSON.parse(readFileSync(process.env.RURO_FORM ?? join(dirname(pagePath), 'form.json'), 'utf8'));
@@ -49,6 +52,36 @@ async function axeViolations(page) {
   return found;
 }
 
+// One calculation through the page's model, as the window makes it: the
+// system chosen, the five texts typed, Calcular pressed. Run in the page.
+function computeInPage({ options, calculate, inputs, results }) {
+  return (system, hectares, distance, length, width, diameter, separator) => {
+    const { model } = rurorovirora;
+    model.select(options[system]);
+    [hectares, distance, length, width, diameter].forEach((text, i) => model.edit(inputs[i], text));
+    const answer = model.press(calculate, separator);
+    const shown = new Map(answer.writes);
+    return { box: answer.box ?? null, texts: results.map((name) => shown.get(name)) };
+  };
+}
+const names = {
+  options: Object.fromEntries(form.controls.filter((c) => c.kind === 'option').map((c) => [c.system, c.name])),
+  calculate: Object.keys(form.commands).find((name) => form.commands[name] === 'calculate'),
+  inputs, results,
+};
+// Rows of the identity table whose page answer differs from the native one.
+async function differingRows(page, rows) {
+  return page.evaluate((rows, names, refusals, compute) => {
+    const computeRow = eval(`(${compute})`)(names);
+    return rows.flatMap((row, index) => {
+      const [system, hectares, distance, length, width, diameter, separator, refusal, ...texts] = row;
+      const got = computeRow(system, hectares, distance, length, width, diameter, separator);
+      const box = refusal ? refusals[refusal] : null;
+      return JSON.stringify(got.box) === JSON.stringify(box) && got.texts.join('\n') === texts.join('\n') ? [] : [{ index, row, got }];
+    });
+  }, rows, names, form.refusals, computeInPage.toString());
+}
+
 describe('the calculation in the page gives the native display texts', () => {
   test('every row of the identity table, refusals included, under ".", "," and "٫"', async () => {
     assert.ok(identity.length > 9000, `only ${identity.length} rows`);
@@ -56,11 +89,7 @@ describe('the calculation in the page gives the native display texts', () => {
     assert.ok(identity.some((r) => r[7] !== 0), 'no refusal in the table');
     assert.ok(identity.some((r) => r.slice(8).some((t) => t.includes('E+'))), 'no exponent form in the table');
     const page = await ready();
-    const differences = await page.evaluate((rows) => rows.flatMap((row, index) => {
-      const [system, hectares, distance, length, width, diameter, separator, refusal, ...texts] = row;
-      const got = rurorovirora.compute(system, hectares, distance, length, width, diameter, separator);
-      return got.refusal === refusal && got.texts.join('\n') === texts.join('\n') ? [] : [{ index, row, got }];
-    }), identity);
+    const differences = await differingRows(page, identity);
     assert.deepEqual(differences.slice(0, 10), [], `${differences.length} rows differ`);
     await page.close();
   });
@@ -75,11 +104,7 @@ describe('the calculation in the page gives the native display texts', () => {
       const page = await openPage(browser);
       await page.evaluateOnNewDocument(breakStreams);
       await load(page);
-      const differences = await page.evaluate((table) => table.filter(([system, h, d, l, w, dia, sep, refusal, ...texts]) => {
-        const got = rurorovirora.compute(system, h, d, l, w, dia, sep);
-        return got.refusal !== refusal || got.texts.join('\n') !== texts.join('\n');
-      }), identity.slice(0, 300));
-      assert.deepEqual(differences, []);
+      assert.deepEqual(await differingRows(page, identity.slice(0, 300)), []);
       await page.close();
     });
   }
@@ -236,7 +261,25 @@ describe('the keyboard', () => {
     .sort((a, b) => a.tabIndex - b.tabIndex).map((c) => (c.kind === 'option' ? 'group' : c.name))
     .filter((name, i, all) => name !== 'group' || all.indexOf('group') === i);
 
-  test('Tab and Shift+Tab follow the tab indices; the group is entered at its selected button', async () => {
+  // Past the chain's ends the browser moves the focus on, out of the page, as
+  // from any page: a keyboard user is never caught in the window.
+  // Where the focus went first after `press`: "outside" when the window let
+  // it go to the browser (headless Chromium, having no bar of its own to
+  // take it, may then give it back to the page).
+  const firstMove = async (page, press) => {
+    await page.evaluate(() => {
+      window.moves = [];
+      document.addEventListener('focusout', (e) => window.moves.push(e.relatedTarget?.id ?? 'outside'), true);
+    });
+    await press(page);
+    return page.evaluate(() => window.moves[0]);
+  };
+  const shiftTab = async (page) => {
+    await page.keyboard.down('Shift');
+    await page.keyboard.press('Tab');
+    await page.keyboard.up('Shift');
+  };
+  test('Tab and Shift+Tab follow the tab indices, the group entered at its selected button, and leave at the ends', async () => {
     for (const [width, selected] of [[1280, 'Option1'], [360, 'Option3']]) {
       const page = await ready({ width, height: 740 });
       await page.click(`label:has(#${selected})`);
@@ -245,18 +288,26 @@ describe('the keyboard', () => {
       const forward = [];
       for (let i = 0; i < expected.length; ++i) {
         forward.push(await focused(page));
-        await page.keyboard.press('Tab');
+        if (i + 1 < expected.length) await page.keyboard.press('Tab');
       }
       assert.deepEqual(forward, expected, `forward at ${width} px`);
-      assert.equal(await focused(page), selected, 'wraps round');
-      const backward = [];
-      for (let i = 0; i < expected.length; ++i) {
-        await page.keyboard.down('Shift');
-        await page.keyboard.press('Tab');
-        await page.keyboard.up('Shift');
+      assert.equal(await firstMove(page, (p) => p.keyboard.press('Tab')), 'outside',
+        `Tab from ${expected.at(-1)} leaves the window at ${width} px`);
+      await page.focus(`#${expected.at(-1)}`);
+      const backward = [await focused(page)];
+      for (let i = 1; i < expected.length; ++i) {
+        await shiftTab(page);
         backward.push(await focused(page));
       }
-      assert.deepEqual(backward, [...expected.slice(1).reverse(), selected], `backward at ${width} px`);
+      assert.deepEqual(backward, [...expected].reverse(), `backward at ${width} px`);
+      assert.equal(await firstMove(page, shiftTab), 'outside', `Shift+Tab from ${selected} leaves the window at ${width} px`);
+      // The controls are in the chain again for the next time round, and Tab
+      // from outside the window enters it at the first stop.
+      await page.evaluate(() => new Promise((done) => setTimeout(done, 50)));
+      assert.deepEqual(await page.$$eval('#Form1 [tabindex="-1"]', (all) => all.map((e) => e.dataset.for ?? e.id)), ['Combo1']);
+      await page.evaluate(() => document.activeElement?.blur());
+      await page.keyboard.press('Tab');
+      assert.equal(await focused(page), selected, 'Tab from outside enters at the first stop');
       await page.close();
     }
   });
@@ -356,4 +407,308 @@ describe('offline and accessible', () => {
       await page.close();
     }
   });
+});
+
+describe('the diameter list', () => {
+  // The entries the list shows, in order; none while it is closed.
+  const listed = (page) => page.evaluate(() => {
+    const list = document.getElementById(document.getElementById('Combo1').getAttribute('aria-controls'));
+    if (!list || list.hidden) return [];
+    return [...list.querySelectorAll('[role="option"]')].filter((o) => o.getClientRects().length).map((o) => o.textContent);
+  });
+  const expanded = (page) => page.$eval('#Combo1', (e) => e.getAttribute('aria-expanded'));
+  const opening = {
+    'its button': (page) => page.click('[data-for="Combo1"]'),
+    'Alt+Down': async (page) => {
+      await page.keyboard.down('Alt');
+      await page.keyboard.press('ArrowDown');
+      await page.keyboard.up('Alt');
+    },
+    F4: (page) => page.keyboard.press('F4'),
+  };
+
+  for (const [way, open] of Object.entries(opening)) {
+    test(`with "3" in it, ${way} lists all ${form.diameters.length} entries; Esc closes and keeps the text`, async () => {
+      const page = await ready();
+      await typeInto(page, 'Combo1', '3');
+      await open(page);
+      assert.equal(await expanded(page), 'true');
+      assert.deepEqual(await listed(page), form.diameters);
+      assert.equal(await focused(page), 'Combo1');
+      await page.keyboard.press('Escape');
+      assert.equal(await expanded(page), 'false');
+      assert.deepEqual(await listed(page), []);
+      assert.equal(await value(page, 'Combo1'), '3');
+      assert.equal((await box(page)).open, false);
+      await page.close();
+    });
+  }
+
+  test('a click on "12" or Down to it and Enter picks it; typed text stays as typed and is calculated with', async () => {
+    const page = await ready();
+    await page.click('[data-for="Combo1"]');
+    await page.evaluate(() => [...document.querySelectorAll('[role="option"]')].find((o) => o.textContent === '12').scrollIntoView());
+    const twelve = await page.evaluateHandle(() => [...document.querySelectorAll('[role="option"]')].find((o) => o.textContent === '12'));
+    await twelve.click();
+    assert.equal(await value(page, 'Combo1'), '12');
+    assert.equal(await expanded(page), 'false');
+    assert.equal(await focused(page), 'Combo1');
+
+    await typeInto(page, 'Combo1', '5');
+    await page.keyboard.press('F4');
+    const active = () => page.$eval('#Combo1', (e) => document.getElementById(e.getAttribute('aria-activedescendant'))?.textContent);
+    assert.equal(await active(), '5', 'the list opens on the entry of the text');
+    for (let i = 0; i < 7; ++i) await page.keyboard.press('ArrowDown');
+    assert.equal(await active(), '12');
+    await page.keyboard.press('ArrowUp');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('Enter');
+    assert.equal(await value(page, 'Combo1'), '12');
+    assert.equal(await expanded(page), 'false');
+
+    await typeInto(page, 'Combo1', '2.5');
+    await typeInto(page, 'Text1', '10');
+    await typeInto(page, 'Text8', '7');
+    assert.equal(await value(page, 'Combo1'), '2.5');
+    await page.click('#Command2');
+    const byModel = await page.evaluate(() => {
+      rurorovirora.model.edit('Combo1', '2.5');
+      return new Map(rurorovirora.model.press('Command2', '.').writes).get('Text5');
+    });
+    assert.equal(await value(page, 'Text5'), byModel);
+    assert.equal(await value(page, 'Combo1'), '2.5');
+    await page.close();
+  });
+
+  test('axe-core finds no violation with the list open, wide and narrow', async () => {
+    for (const [width, height] of [[1280, 720], [360, 740]]) {
+      const page = await ready({ width, height });
+      // The button stands inside the field's right end, the list below it.
+      const [field, button] = await page.evaluate(() => ['#Combo1', '[data-for="Combo1"]']
+        .map((selector) => document.querySelector(selector).getBoundingClientRect().toJSON()));
+      assert.ok(button.left > field.left && button.right <= field.right + 0.5 && button.top >= field.top - 0.5 &&
+        button.bottom <= field.bottom + 0.5, `button ${JSON.stringify(button)} outside the field ${JSON.stringify(field)}`);
+      await page.click('[data-for="Combo1"]');
+      await page.keyboard.press('ArrowDown');
+      assert.deepEqual(await listed(page), form.diameters);
+      const opened = await page.$eval('#Combo1List', (e) => e.getBoundingClientRect().toJSON());
+      assert.ok(opened.top >= field.bottom - 0.5 && Math.abs(opened.left - field.left) < 0.5, `list at ${JSON.stringify(opened)}`);
+      assert.deepEqual(await axeViolations(page), [], `at ${width} px`);
+      await page.close();
+    }
+  });
+});
+
+// A PNG as the browser's screenshots write it (8 bits, RGB or RGBA, not
+// interlaced): width, height and RGBA bytes.
+function decodePng(png) {
+  const chunks = [];
+  let width = 0;
+  let height = 0;
+  let channels = 4;
+  for (let at = 8; at < png.length;) {
+    const length = png.readUInt32BE(at);
+    const type = png.toString('ascii', at + 4, at + 8);
+    const data = png.subarray(at + 8, at + 8 + length);
+    if (type === 'IHDR') {
+      [width, height] = [data.readUInt32BE(0), data.readUInt32BE(4)];
+      assert.equal(data[8], 8, 'bit depth');
+      channels = { 2: 3, 6: 4 }[data[9]];
+      assert.ok(channels && data[12] === 0, `colour type ${data[9]}, interlace ${data[12]}`);
+    }
+    if (type === 'IDAT') chunks.push(data);
+    at += 12 + length;
+  }
+  const raw = inflateSync(Buffer.concat(chunks));
+  const stride = width * channels;
+  const pixels = Buffer.alloc(stride * height);
+  for (let y = 0; y < height; ++y) {
+    const filter = raw[y * (stride + 1)];
+    for (let x = 0; x < stride; ++x) {
+      const left = x >= channels ? pixels[y * stride + x - channels] : 0;
+      const up = y ? pixels[(y - 1) * stride + x] : 0;
+      const corner = x >= channels && y ? pixels[(y - 1) * stride + x - channels] : 0;
+      const p = left + up - corner;
+      const paeth = [left, up, corner].reduce((best, c) => (Math.abs(p - c) < Math.abs(p - best) ? c : best));
+      const predicted = [0, left, up, (left + up) >> 1, Math.abs(p - left) <= Math.abs(p - up) && Math.abs(p - left) <= Math.abs(p - corner) ? left : Math.abs(p - up) <= Math.abs(p - corner) ? up : corner][filter];
+      void paeth;
+      pixels[y * stride + x] = (raw[y * (stride + 1) + 1 + x] + predicted) & 0xff;
+    }
+  }
+  const rgba = Buffer.alloc(width * height * 4);
+  for (let i = 0; i < width * height; ++i) {
+    for (let c = 0; c < 3; ++c) rgba[i * 4 + c] = pixels[i * channels + c];
+    rgba[i * 4 + 3] = channels === 4 ? pixels[i * channels + 3] : 255;
+  }
+  return { width, height, rgba };
+}
+
+describe('the arrow picture', () => {
+  for (const scale of [1, 2, 3]) {
+    test(`shows its ${form.arrow.width} x ${form.arrow.height} pixels unscaled at its area's top-left corner, at scale ${scale}`, async () => {
+      const page = await ready({ scale });
+      const place = await page.$eval('#Picture1', (e) => {
+        const r = e.getBoundingClientRect();
+        const frame = getComputedStyle(e.parentElement).backgroundColor;
+        return { x: r.x, y: r.y, width: r.width, height: r.height, behind: getComputedStyle(document.querySelector('main')).backgroundColor, frame };
+      });
+      assert.deepEqual([place.width, place.height], [form.arrow.width, form.arrow.height]);
+      const shot = decodePng(await page.screenshot({ clip: { x: place.x, y: place.y, width: form.arrow.width, height: form.arrow.height } }));
+      assert.deepEqual([shot.width, shot.height], [form.arrow.width * scale, form.arrow.height * scale]);
+      const background = place.behind.match(/\d+/g).map(Number);
+      const wrong = [];
+      for (let y = 0; y < shot.height; ++y) {
+        for (let x = 0; x < shot.width; ++x) {
+          const argb = form.arrow.argb[Math.floor(y / scale) * form.arrow.width + Math.floor(x / scale)] >>> 0;
+          const alpha = (argb >>> 24) / 255;
+          const want = [16, 8, 0].map((shift, c) => Math.round(((argb >>> shift) & 0xff) * alpha + background[c] * (1 - alpha)));
+          const got = [...shot.rgba.subarray((y * shot.width + x) * 4, (y * shot.width + x) * 4 + 3)];
+          if (want.some((w, c) => Math.abs(w - got[c]) > 2)) wrong.push(`${x},${y}: ${got} not ${want}`);
+        }
+      }
+      assert.deepEqual(wrong.slice(0, 5), [], `${wrong.length} pixels differ`);
+      await page.close();
+    });
+  }
+});
+
+describe('the results at 360 px', () => {
+  test('the six result fields stand in one column; each unit follows its field', async () => {
+    const page = await ready({ width: 360, height: 740, mobile: true });
+    const places = await page.evaluate((ids) => ids.map((id) => document.getElementById(id).getBoundingClientRect().toJSON()), results);
+    const lefts = places.map((r) => r.left);
+    assert.ok(Math.max(...lefts) - Math.min(...lefts) < 0.5, `left edges ${lefts}`);
+    const units = await page.evaluate(() => [...document.querySelectorAll('#Frame4 > div.label')].map((unit) => {
+      const r = unit.getBoundingClientRect();
+      return { text: unit.textContent, left: r.left, top: r.top, bottom: r.bottom };
+    }));
+    assert.ok(units.length > 0);
+    for (const unit of units) {
+      const field = places.find((r) => r.top < unit.bottom && unit.top < r.bottom);
+      assert.ok(field, `no field beside the unit ${unit.text}`);
+      assert.ok(unit.left >= field.right, `the unit ${unit.text} stands at ${unit.left}, the field ends at ${field.right}`);
+    }
+    await page.close();
+  });
+});
+
+describe('long texts', () => {
+  const tenMB = 10_000_000;
+  // A paste, drop or replacement offered to a field in the page: whether the
+  // page refused it (preventDefault) and the field's text after it.
+  const offer = (page, id, how, length) => page.evaluate((id, how, length) => {
+    const field = document.getElementById(id);
+    const text = '7'.repeat(length);
+    const data = new DataTransfer();
+    data.setData('text/plain', text);
+    const event = {
+      paste: () => new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }),
+      drop: () => new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }),
+      insertFromPaste: () => new InputEvent('beforeinput', { inputType: 'insertFromPaste', data: text, bubbles: true, cancelable: true }),
+      insertFromDrop: () => new InputEvent('beforeinput', { inputType: 'insertFromDrop', dataTransfer: data, bubbles: true, cancelable: true }),
+      insertReplacementText: () => new InputEvent('beforeinput', { inputType: 'insertReplacementText', dataTransfer: data, bubbles: true, cancelable: true }),
+    }[how]();
+    field.focus();
+    field.select();
+    const taken = field.dispatchEvent(event);
+    return { refused: !taken, length: field.value.length };
+  }, id, how, length);
+
+  for (const how of ['paste', 'drop', 'insertFromPaste', 'insertFromDrop', 'insertReplacementText']) {
+    test(`10 MB by ${how} into "Número de Hectáreas" is refused in the box; the field stays as it was`, async () => {
+      const page = await ready();
+      await typeInto(page, 'Text1', '12,5 ha');
+      const got = await offer(page, 'Text1', how, tenMB);
+      assert.deepEqual(got, { refused: true, length: '12,5 ha'.length });
+      assert.equal(await value(page, 'Text1'), '12,5 ha');
+      const shown = await box(page);
+      assert.equal(shown.open, true);
+      assert.deepEqual([shown.title, shown.text], [form.pasteRefusal.title, form.pasteRefusal.message]);
+      await page.keyboard.press('Enter');
+      assert.equal(await focused(page), 'Text1');
+      // What was typed is still what is calculated with.
+      await typeInto(page, 'Text8', '7');
+      await page.click('#Command2');
+      assert.equal(await value(page, 'Text3'), await page.evaluate(() => new Map(rurorovirora.model.press('Command2', '.').writes).get('Text3')));
+      await page.close();
+    });
+  }
+
+  test('a paste up to the limit is taken, one byte more refused; typing is never limited', async () => {
+    const page = await ready();
+    // The field holds "0", selected, so the paste replaces it.
+    assert.deepEqual(await offer(page, 'Text1', 'paste', form.longestPaste), { refused: false, length: 1 });
+    assert.equal((await box(page)).open, false);
+    assert.deepEqual(await offer(page, 'Text1', 'insertFromPaste', form.longestPaste + 1), { refused: true, length: 1 });
+    await page.keyboard.press('Enter');
+    // Typed text: the browser's insertText, as a keyboard or an input method sends it.
+    await typeInto(page, 'Text9', '');
+    await page.keyboard.sendCharacter('8'.repeat(form.longestPaste + 1000));
+    assert.equal((await value(page, 'Text9')).length, form.longestPaste + 1000);
+    assert.equal((await box(page)).open, false);
+    await page.close();
+  });
+
+  test('the module\'s memory stays bounded, calculation after calculation on long texts', async () => {
+    const page = await ready();
+    const sizes = await page.evaluate(async (ids) => {
+      const seen = [];
+      for (let round = 0; round < 16; ++round) {
+        for (const id of ids) {
+          const field = document.getElementById(id);
+          field.value = `${round + 1}${' '.repeat(200_000)}${'٫'.repeat(50_000)}`;
+          field.dispatchEvent(new Event('input', { bubbles: true }));
+        }
+        document.getElementById('Command2').click();
+        document.getElementById('boxOk').click();
+        seen.push(rurorovirora.memoryBytes());
+      }
+      return seen;
+    }, inputs);
+    // Five fields of 300 000 bytes each: the module holds them and one
+    // buffer, and then grows no more.
+    console.log(`module memory over 16 calculations: ${sizes}`);
+    assert.ok(sizes.slice(8).every((size) => size === sizes[8]), `memory ${sizes}`);
+    assert.ok(sizes[15] <= 2 * sizes[0], `memory ${sizes}`);
+    await page.close();
+  });
+});
+
+describe('a page whose calculation cannot start', () => {
+  let folder;
+  before(() => { folder = mkdtempSync(join(tmpdir(), 'ruro-broken-')); });
+  after(() => rmSync(folder, { recursive: true, force: true }));
+  // The built page with its module's data damaged (a run of it overwritten).
+  const damaged = () => {
+    const html = readFileSync(pagePath, 'utf8');
+    const start = html.indexOf('>', html.indexOf('id="calcModule"')) + 1;
+    const path = join(folder, 'damaged.html');
+    writeFileSync(path, html.slice(0, start + 200) + 'QUJD'.repeat(500) + html.slice(start + 2200));
+    return pathToFileURL(path).href;
+  };
+  const ways = {
+    'damaged data': { url: damaged },
+    'no WebAssembly': { prepare: () => { delete globalThis.WebAssembly; } },
+    'no DecompressionStream and damaged data': { url: damaged, prepare: () => { delete globalThis.DecompressionStream; } },
+  };
+  for (const [name, { url, prepare }] of Object.entries(ways)) {
+    test(`${name}: the window says so within 1 s, and Calcular explains it in a box`, async () => {
+      const page = await openPage(browser);
+      if (prepare) await page.evaluateOnNewDocument(prepare);
+      const started = Date.now();
+      await page.goto(url ? url() : pageUrl());
+      await page.waitForSelector('#notStarted:not([hidden])', { visible: true, timeout: 1000 });
+      assert.ok(Date.now() - started < 1500);
+      assert.equal(await page.$eval('#notStarted', (e) => e.textContent), form.pageNotStarted);
+      assert.equal(await value(page, 'Text1'), '0', 'the window shows its start state');
+      await typeInto(page, 'Text1', '10');
+      await page.click('#Command2');
+      const shown = await box(page);
+      assert.deepEqual([shown.open, shown.title, shown.text], [true, form.pageNotStartedBox.title, form.pageNotStartedBox.message]);
+      await page.keyboard.press('Enter');
+      assert.equal(await value(page, 'Text1'), '10', 'nothing typed is lost');
+      assert.deepEqual(await axeViolations(page), []);
+      await page.close();
+    });
+  }
 });
