@@ -286,7 +286,9 @@ std::size_t PastedBytes(HWND field) {
 
 struct Subclass {
     WNDPROC original;
-    const ControlRow* row;  // the field, or the diameter list for its edit
+    const ControlRow* row;   // the field, or the diameter list for its edit
+    std::size_t first = 0;   // a long text: its first character shown
+    std::size_t anchor = 0;  // a long text: where a drag with the mouse began
 };
 
 // A paste, however it arrives (Ctrl+V, Shift+Insert, the menu's "Pegar"):
@@ -308,13 +310,107 @@ bool RefusePaste(HWND edit, const ControlRow& row) {
     return true;
 }
 
-// Draws a field's text from its first visible character. Wine's edit control
-// places a one-line text by the position of its first character in 16 bits
-// (as EM_POSFROMCHAR gives it): once the text scrolled out on the left is
-// wider than 32 767 pixels (about 6000 characters) it draws the text off the
-// field and the field looks empty. Drawn here only what shows, the field
-// looks the same at any length, and a repaint costs the same at any length.
-void PaintLongText(HWND edit) {
+// ---- long texts under Wine ----
+//
+// Wine's edit control keeps a one-line text's places in 16 bits (as
+// EM_POSFROMCHAR gives them): once a text is wider than 32 767 pixels (about
+// 6000 characters) it draws it off the field, which looks empty, and puts the
+// caret and the clicks in the wrong places. There, from kViewedHereFrom
+// characters on, the field keeps its own view of the text: the first
+// character shown, the caret after the edit control moved it, the character a
+// click lands on; and it draws only what shows, so a repaint costs the same
+// at any length. Windows' own edit control has no such limit and is left alone.
+
+constexpr std::size_t kViewedHereFrom = 2000;
+
+bool UnderWine() {
+    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
+bool ViewedHere(HWND edit) {
+    return UnderWine() && static_cast<std::size_t>(GetWindowTextLengthW(edit)) >= kViewedHereFrom;
+}
+
+// What a long field shows: its text, format rectangle and font in a DC.
+class View {
+public:
+    explicit View(HWND field, HDC into = nullptr)
+        : edit_(field), dc_(into ? into : GetDC(field)), owned_(!into), text(WideTextOf(field)) {
+        GetClientRect(edit_, &format);
+        SendMessageW(edit_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        oldFont_ = SelectObject(dc_, reinterpret_cast<HFONT>(SendMessageW(edit_, WM_GETFONT, 0, 0)));
+    }
+    ~View() {
+        SelectObject(dc_, oldFont_);
+        if (owned_) ReleaseDC(edit_, dc_);
+    }
+    View(const View&) = delete;
+    View& operator=(const View&) = delete;
+
+    int Width(std::size_t from, std::size_t to) const {
+        SIZE size{};
+        GetTextExtentPoint32W(dc_, text.data() + from, static_cast<int>(to - from), &size);
+        return size.cx;
+    }
+    // The most characters from `from` that fit in `pixels`.
+    std::size_t Fitting(std::size_t from, int pixels) const {
+        pixels = std::max(pixels, 0);
+        const std::size_t most = std::min<std::size_t>(text.size() - from, static_cast<std::size_t>(pixels) + 1);
+        int fit = 0;
+        SIZE size{};
+        GetTextExtentExPointW(dc_, text.data() + from, static_cast<int>(most), pixels, &fit, nullptr, &size);
+        return static_cast<std::size_t>(fit);
+    }
+    int Room() const { return std::max<int>(format.right - format.left - 1, 1); }
+
+private:
+    HWND edit_;
+    HDC dc_;
+    bool owned_;
+    HGDIOBJ oldFont_;
+
+public:
+    const std::wstring text;
+    RECT format;
+};
+
+std::pair<std::size_t, std::size_t> SelectionOf(HWND edit) {
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+// Keeps the caret in view (a third of the field in sight beyond it, as the
+// edit control scrolls) and puts the caret where this view shows it.
+void FollowCaret(HWND edit, Subclass& subclass) {
+    const View view(edit);
+    const std::size_t caret = std::min<std::size_t>(SelectionOf(edit).second, view.text.size());
+    std::size_t first = std::min(subclass.first, view.text.size());
+    if (caret < first) {
+        std::size_t back = caret;  // a third of the field before the caret
+        while (back > 0 && view.Width(back - 1, caret) < view.Room() / 3) --back;
+        first = back;
+    } else if (view.Width(first, caret) > view.Room()) {
+        std::size_t back = caret;  // the caret two thirds across
+        while (back > 0 && view.Width(back - 1, caret) <= view.Room() * 2 / 3) --back;
+        first = back;
+    }
+    subclass.first = first;
+    if (GetFocus() == edit) SetCaretPos(view.format.left + view.Width(first, caret), view.format.top);
+}
+
+// The character a point in the field stands nearest to.
+std::size_t CharAt(HWND edit, const Subclass& subclass, int x) {
+    const View view(edit);
+    const std::size_t first = std::min(subclass.first, view.text.size());
+    const std::size_t at = first + view.Fitting(first, x - view.format.left);
+    if (at < view.text.size() && x - view.format.left - view.Width(first, at) > view.Width(at, at + 1) / 2)
+        return at + 1;
+    return at;
+}
+
+void PaintLongText(HWND edit, const Subclass& subclass) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(edit, &paint);
     RECT client;
@@ -322,57 +418,62 @@ void PaintLongText(HWND edit) {
     auto* brush = reinterpret_cast<HBRUSH>(
         SendMessageW(GetParent(edit), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit)));
     FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_WINDOW));
-    RECT format = client;
-    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
-
-    const std::wstring text = WideTextOf(edit);
-    const auto first = std::min<std::size_t>(static_cast<std::size_t>(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0)),
-                                             text.size());
-    // More characters than the widest field can show at one pixel each.
-    const std::size_t count = std::min<std::size_t>(text.size() - first, static_cast<std::size_t>(format.right) + 1);
-    DWORD start = 0, end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const bool showSelection = GetFocus() == edit || (GetWindowLongPtrW(edit, GWL_STYLE) & ES_NOHIDESEL);
-    const std::size_t selStart = showSelection ? std::clamp<std::size_t>(start, first, first + count) : first;
-    const std::size_t selEnd = showSelection ? std::clamp<std::size_t>(end, selStart, first + count) : first;
-
-    SetBkMode(dc, OPAQUE);
-    const COLORREF textColour = GetTextColor(dc), backColour = GetBkColor(dc);
-    int x = format.left;
-    const std::size_t cuts[] = {first, selStart, selEnd, first + count};
-    for (int part = 0; part < 3; ++part) {
-        const bool selected = part == 1;
-        const int length = static_cast<int>(cuts[part + 1] - cuts[part]);
-        if (length <= 0) continue;
-        SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : textColour);
-        SetBkColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHT) : backColour);
-        ExtTextOutW(dc, x, format.top, ETO_CLIPPED | ETO_OPAQUE, &format, text.data() + cuts[part],
-                    static_cast<UINT>(length), nullptr);
-        SIZE size{};
-        GetTextExtentPoint32W(dc, text.data() + cuts[part], length, &size);
-        x += size.cx;
-        if (x >= format.right) break;
-        format.left = x;  // the next part starts where this one ended
+    {
+        const View view(edit, dc);
+        const std::size_t first = std::min(subclass.first, view.text.size());
+        const std::size_t last = std::min(view.text.size(), first + view.Fitting(first, view.Room()) + 1);
+        const auto [start, end] = SelectionOf(edit);
+        const bool showSelection = GetFocus() == edit || (GetWindowLongPtrW(edit, GWL_STYLE) & ES_NOHIDESEL);
+        const std::size_t selStart = showSelection ? std::clamp<std::size_t>(start, first, last) : first;
+        const std::size_t selEnd = showSelection ? std::clamp<std::size_t>(end, selStart, last) : first;
+        const COLORREF textColour = GetTextColor(dc), backColour = GetBkColor(dc);
+        RECT clip = view.format;
+        const std::size_t cuts[] = {first, selStart, selEnd, last};
+        int x = view.format.left;
+        for (int part = 0; part < 3 && x < view.format.right; ++part) {
+            if (cuts[part + 1] <= cuts[part]) continue;
+            const bool selected = part == 1;
+            SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : textColour);
+            SetBkColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHT) : backColour);
+            clip.left = std::max<LONG>(x, view.format.left);
+            ExtTextOutW(dc, x, view.format.top, ETO_CLIPPED | ETO_OPAQUE, &clip, view.text.data() + cuts[part],
+                        static_cast<UINT>(cuts[part + 1] - cuts[part]), nullptr);
+            x += view.Width(cuts[part], cuts[part + 1]);
+        }
     }
-    SelectObject(dc, oldFont);
     EndPaint(edit, &paint);
 }
 
-// Above this many characters a field draws its text itself (PaintLongText);
-// below, the edit control draws it as it always has.
-constexpr int kDrawnHereFrom = 2000;
+// After the edit control handled a message that may move the caret, the
+// selection or the text of a long field: this view's caret and a new drawing.
+bool MovesTheView(UINT message) {
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_CHAR:
+        case WM_PASTE:
+        case WM_CUT:
+        case WM_CLEAR:
+        case WM_UNDO:
+        case EM_UNDO:
+        case EM_SETSEL:
+        case EM_REPLACESEL:
+        case WM_SETTEXT:
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: return true;
+        default: return false;
+    }
+}
 
 LRESULT CALLBACK FieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto* subclass = reinterpret_cast<const Subclass*>(GetWindowLongPtrW(edit, GWLP_USERDATA));
+    auto* subclass = reinterpret_cast<Subclass*>(GetWindowLongPtrW(edit, GWLP_USERDATA));
     if (!subclass) return DefWindowProcW(edit, message, wParam, lParam);
     switch (message) {
         case WM_PASTE:
             if (RefusePaste(edit, *subclass->row)) return 0;
             break;
         case WM_PAINT:
-            if (GetWindowTextLengthW(edit) >= kDrawnHereFrom) {
-                PaintLongText(edit);
+            if (ViewedHere(edit)) {
+                PaintLongText(edit, *subclass);
                 return 0;
             }
             break;
@@ -385,7 +486,23 @@ LRESULT CALLBACK FieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam
         }
         default: break;
     }
-    return CallWindowProcW(subclass->original, edit, message, wParam, lParam);
+    const LRESULT result = CallWindowProcW(subclass->original, edit, message, wParam, lParam);
+    if (!ViewedHere(edit)) {
+        subclass->first = 0;
+        return result;
+    }
+    const bool drag = message == WM_MOUSEMOVE && (wParam & MK_LBUTTON) && GetCapture() == edit;
+    if (message == WM_LBUTTONDOWN || drag) {
+        // The character clicked by this view, not by the edit control's.
+        const std::size_t at = CharAt(edit, *subclass, static_cast<short>(LOWORD(lParam)));
+        if (message == WM_LBUTTONDOWN && !(wParam & MK_SHIFT)) subclass->anchor = at;
+        SendMessageW(edit, EM_SETSEL, subclass->anchor, at);
+    } else if (MovesTheView(message)) {
+        // The edit control redraws only what it believes changed.
+        FollowCaret(edit, *subclass);
+        InvalidateRect(edit, nullptr, TRUE);
+    }
+    return result;
 }
 
 void SubclassField(HWND edit, const ControlRow& row) {
