@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "form/window.h"
+
 namespace win {
 
 int TwipsToPixels(int twips, int dpi) {
@@ -11,20 +13,14 @@ int TwipsToPixels(int twips, int dpi) {
 }
 
 Rect ControlRect(const form::ControlRow& row, int dpi) {
-    int left = row.left;
-    int top = row.top;
-    for (const char* name = row.container; name;) {
-        const form::ControlRow* container = form::FindControl(name);
-        if (!container) break;
-        left += container->left;
-        top += container->top;
-        name = container->container;
-    }
+    const form::TwipsRect place = form::InWindow(row);
+    const int left = place.left;
+    const int top = place.top;
     // Both edges rounded on their own, so neighbours that touch in twips
     // still touch in pixels.
     const int x = TwipsToPixels(left, dpi);
     const int y = TwipsToPixels(top, dpi);
-    return {x, y, TwipsToPixels(left + row.width, dpi) - x, TwipsToPixels(top + row.height, dpi) - y};
+    return {x, y, TwipsToPixels(left + place.width, dpi) - x, TwipsToPixels(top + place.height, dpi) - y};
 }
 
 Rect ClientRect(int dpi) {
@@ -35,43 +31,40 @@ int FontHeight(form::Type type, int dpi) {
     return -static_cast<int>(std::lround(form::PointSize(type) * dpi / 72.0));
 }
 
-std::vector<const form::ControlRow*> CreationOrder() {
-    const auto rows = form::WindowControls();
-    std::vector<const form::ControlRow*> focusable, labels, frames;
-    for (const form::ControlRow& row : rows) {
-        switch (row.kind) {
-            case form::Kind::Label: labels.push_back(&row); break;
-            case form::Kind::Frame: frames.push_back(&row); break;
-            default: focusable.push_back(&row); break;
-        }
+std::vector<Creation> CreationOrder() {
+    const std::vector<const form::ControlRow*> focus = form::FocusOrder();
+    std::vector<const form::ControlRow*> labels, frames;
+    for (const form::ControlRow& row : form::WindowControls()) {
+        if (row.kind == form::Kind::Label) labels.push_back(&row);
+        if (row.kind == form::Kind::Frame) frames.push_back(&row);
     }
-    std::stable_sort(focusable.begin(), focusable.end(),
-                     [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
 
-    std::vector<const form::ControlRow*> order;
-    bool groupPlaced = false;
-    for (const form::ControlRow* row : focusable) {
-        if (row->kind != form::Kind::Option) {
-            // A field's label just before it: Windows names the field after it.
-            for (const form::ControlRow* label : labels)
-                if (label->labels && std::string_view(label->labels) == row->name) order.push_back(label);
-            order.push_back(row);
-        } else if (!groupPlaced) {
-            groupPlaced = true;
-            for (const form::ControlRow& option : rows)
-                if (option.kind == form::Kind::Option) order.push_back(&option);
+    std::vector<Creation> order;
+    for (std::size_t i = 0; i < focus.size();) {
+        if (focus[i]->kind == form::Kind::Option) {
+            // The run of option buttons in the focus order: one group.
+            std::size_t end = i;
+            while (end < focus.size() && focus[end]->kind == form::Kind::Option) ++end;
+            std::vector<const form::ControlRow*> group(focus.begin() + static_cast<std::ptrdiff_t>(i),
+                                                       focus.begin() + static_cast<std::ptrdiff_t>(end));
+            std::stable_sort(group.begin(), group.end(), [](const auto* a, const auto* b) {
+                return form::InWindow(*a).top < form::InWindow(*b).top;
+            });
+            for (std::size_t g = 0; g < group.size(); ++g) order.push_back({group[g], g == 0});
+            i = end;
+            continue;
         }
+        for (const form::ControlRow* label : labels)
+            if (label->labels && std::string_view(label->labels) == focus[i]->name) order.push_back({label, true});
+        order.push_back({focus[i], true});
+        ++i;
     }
     for (const form::ControlRow* label : labels)
-        if (!label->labels) order.push_back(label);
+        if (!label->labels) order.push_back({label, true});
     // Containers come before what they hold in the rows: reversed, an inner
     // frame lies above its outer one.
-    order.insert(order.end(), frames.rbegin(), frames.rend());
+    for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame) order.push_back({*frame, true});
     return order;
-}
-
-bool StartsGroup(const std::vector<const form::ControlRow*>& order, std::size_t at) {
-    return order[at]->kind != form::Kind::Option || at == 0 || order[at - 1]->kind != form::Kind::Option;
 }
 
 }  // namespace win

@@ -31,16 +31,20 @@ Rect ClientRect(int dpi);
 // size at `dpi`.
 int FontHeight(form::Type type, int dpi);
 
-// The 41 rows in the order the window creates them, which is also the
-// order of the keyboard and of drawing (the first created lies on top):
-// the controls that take the focus by tab index, each field's label just
-// before it, the option buttons together at the place of the first, in the
-// order they stand in (so the arrow keys go down the column); then the
-// other labels; then the frames, an inner frame above the one around it.
-std::vector<const form::ControlRow*> CreationOrder();
+// A control as the window creates it: its row, and whether it starts a new
+// group for the arrow keys (IsDialogMessage moves within a group).
+struct Creation {
+    const form::ControlRow* row;
+    bool startsGroup;
+};
 
-// Whether a control starts a new group for the arrow keys: every control
-// but the option buttons after the first.
-bool StartsGroup(const std::vector<const form::ControlRow*>& order, std::size_t at);
+// The 41 rows in the order the window creates them, which is also the order
+// of the keyboard and of drawing (the first created lies on top): the
+// controls that take the focus in form::FocusOrder(), each field's label just
+// before it (Windows names a field after the label before it); then the other
+// labels; then the frames, an inner frame above the one around it. The option
+// buttons, which stand together in the focus order, are one group, created
+// down their column, so that the arrow keys go up and down it as they look.
+std::vector<Creation> CreationOrder();
 
 }  // namespace win

@@ -1,14 +1,14 @@
 #include "win/MainWindow.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "calc/fertiliser.h"
-#include "calc/numbers.h"
 #include "form/pictures.h"
 #include "form/texts.h"
+#include "form/window.h"
 #include "win/Layout.h"
 #include "win/Utf.h"
 
@@ -33,8 +33,12 @@ struct Control {
 
 struct WindowState {
     std::vector<Control> controls;  // in creation order
+    std::vector<HWND> byRow;        // by row index in WindowControls()
+    std::vector<bool> changed;      // by row index: typed into since the model last read it
+    bool writing = false;           // the window itself is writing an answer's texts
     std::array<HFONT, 4> fonts{};   // by form::Type
     HWND focus = nullptr;           // the control to give the focus back to
+    form::WindowModel model{kLongestPaste};
 };
 
 WindowState& State() {
@@ -42,31 +46,33 @@ WindowState& State() {
     return state;
 }
 
-int RowId(const ControlRow& row) {
-    return kFirstId + static_cast<int>(&row - form::WindowControls().data());
+std::size_t RowIndex(const ControlRow& row) {
+    return static_cast<std::size_t>(&row - form::WindowControls().data());
 }
 
-const Control* FindByName(std::string_view name) {
-    for (const Control& c : State().controls)
-        if (name == c.row->name) return &c;
-    return nullptr;
+int RowId(const ControlRow& row) { return kFirstId + static_cast<int>(RowIndex(row)); }
+
+HWND HandleOf(std::string_view name) {
+    const ControlRow* row = form::FindControl(name);
+    const WindowState& state = State();
+    return row && RowIndex(*row) < state.byRow.size() ? state.byRow[RowIndex(*row)] : nullptr;
 }
 
-const Control* FindByHandle(HWND hwnd) {
-    for (const Control& c : State().controls)
-        if (c.hwnd == hwnd) return &c;
-    return nullptr;
+// The row of one of the window's controls, by its id: no search.
+const ControlRow* RowOf(HWND hwnd) {
+    if (!hwnd) return nullptr;
+    const int id = GetDlgCtrlID(hwnd);
+    const auto rows = form::WindowControls();
+    if (id < kFirstId || id >= kFirstId + static_cast<int>(rows.size())) return nullptr;
+    const ControlRow& row = rows[static_cast<std::size_t>(id - kFirstId)];
+    return HandleOf(row.name) == hwnd ? &row : nullptr;
 }
 
-HWND Field(int number) { return FindByName("Text" + std::to_string(number))->hwnd; }
-
-std::string TextOf(HWND hwnd) {
+std::wstring WideTextOf(HWND hwnd) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return Utf8(text);
+    return text;
 }
-
-void SetText(HWND hwnd, std::string_view utf8) { SetWindowTextW(hwnd, Utf16(utf8).c_str()); }
 
 // The decimal separator of the user's regional settings.
 std::string DecimalSeparator() {
@@ -75,6 +81,7 @@ std::string DecimalSeparator() {
     return Utf8(separator);
 }
 
+// The system's own message box, with its own OK button.
 void Inform(HWND owner, const form::Box& box) {
     MessageBoxW(owner, Utf16(box.message).c_str(), Utf16(box.title).c_str(), MB_OK);
 }
@@ -150,8 +157,8 @@ HWND CreateControl(HWND parent, const ControlRow& row, bool startsGroup) {
     if (row.kind == Kind::Text) SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // 0: as long as Windows allows
     if (row.kind == Kind::Combo) {
         // Plain items; what is typed stays as typed: no completion, nothing added.
-        for (int inches = form::kFirstDiameter; inches <= form::kLastDiameter; ++inches)
-            SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(inches).c_str()));
+        for (const std::string& entry : form::DiameterEntries())
+            SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf16(entry).c_str()));
         SendMessageW(hwnd, CB_LIMITTEXT, 0, 0);
         SetWindowTextW(hwnd, caption.c_str());
     }
@@ -194,76 +201,336 @@ void SetIcons(HWND hwnd, int dpi) {
 }
 
 // Only the selected option button is a tab stop: Tab enters the group on it.
-void UpdateOptionStops() {
+void SelectOption(std::string_view selected) {
     for (const Control& c : State().controls) {
         if (c.row->kind != Kind::Option) continue;
+        const bool checked = selected == c.row->name;
+        SendMessageW(c.hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
         const LONG_PTR style = GetWindowLongPtrW(c.hwnd, GWL_STYLE);
-        const bool checked = SendMessageW(c.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
         SetWindowLongPtrW(c.hwnd, GWL_STYLE, checked ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
     }
 }
 
-void SelectOption(HWND option) {
-    for (const Control& c : State().controls)
-        if (c.row->kind == Kind::Option)
-            SendMessageW(c.hwnd, BM_SETCHECK, c.hwnd == option ? BST_CHECKED : BST_UNCHECKED, 0);
-    UpdateOptionStops();
+// ---- the model: what the user did goes in, what it answers is shown ----
+
+// The model reads a field's text when it needs it (before a command or a
+// paste), not on every key: a key in a long text costs no copy of it.
+void HandChangedTexts() {
+    WindowState& state = State();
+    for (std::size_t i = 0; i < state.changed.size(); ++i) {
+        if (!state.changed[i]) continue;
+        state.changed[i] = false;
+        state.model.Edit(form::WindowControls()[i].name, Utf8(WideTextOf(state.byRow[i])));
+    }
 }
 
-const Control* SelectedOption() {
-    for (const Control& c : State().controls)
-        if (c.row->kind == Kind::Option && SendMessageW(c.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) return &c;
-    return nullptr;
+void Show(HWND window, const form::Answer& answer) {
+    WindowState& state = State();
+    state.writing = true;
+    for (const auto& [name, text] : answer.writes) {
+        HWND hwnd = HandleOf(name);
+        if (!hwnd) continue;
+        SetWindowTextW(hwnd, Utf16(text).c_str());
+        // Shown from its first character.
+        if (form::FindControl(name)->kind == Kind::Text) SendMessageW(hwnd, EM_SETSEL, 0, 0);
+    }
+    state.writing = false;
+    if (!answer.select.empty()) SelectOption(answer.select);
+    if (HWND focus = HandleOf(answer.focus)) {
+        state.focus = focus;
+        if (IsWindowVisible(window)) SetFocus(focus);
+    }
+    if (answer.box) Inform(window, *answer.box);
+    if (answer.quit) DestroyWindow(window);
 }
 
-// ---- commands ----
-
-void Calculate(HWND window) {
-    const Control* option = SelectedOption();
-    const calc::FertiliserInputs inputs{form::SystemOfOption(option ? option->row->name : ""),
-                                        TextOf(Field(form::kHectaresField)),
-                                        TextOf(Field(form::kDistanceField)),
-                                        TextOf(Field(form::kLengthField)),
-                                        TextOf(Field(form::kWidthField)),
-                                        TextOf(FindByName("Combo1")->hwnd)};
-    const calc::FertiliserResults results = calc::ComputeFertiliser(inputs, DecimalSeparator());
-    // On a refusal the texts are empty: no result of other inputs stays shown.
-    for (std::size_t i = 0; i < results.texts.size(); ++i)
-        SetText(Field(form::kFirstResultField + static_cast<int>(i)), results.texts[i]);
-    if (!results.ok()) Inform(window, form::RefusalBox(results.refusal));
+void Press(HWND window, const ControlRow& button) {
+    HandChangedTexts();
+    Show(window, State().model.Press(button.name, DecimalSeparator()));
 }
 
-void ResetFields() {
-    const std::string zero = calc::FormatNumber(0);
-    for (int n = 1; n <= form::kFieldCount; ++n) SetText(Field(n), zero);
+// ---- the fields: pastes over the limit refused, long texts drawn ----
+
+// UTF-8 bytes of UTF-16 text, without converting it.
+std::size_t Utf8Bytes(std::wstring_view text) {
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const wchar_t c = text[i];
+        if (c < 0x80) bytes += 1;
+        else if (c < 0x800) bytes += 2;
+        else if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+            bytes += 4;
+            ++i;
+        } else bytes += 3;
+    }
+    return bytes;
 }
 
-void RunCommand(HWND window, const ControlRow& button) {
-    for (const form::CommandRow& command : form::kCommands) {
-        if (std::string_view(command.button) != button.name) continue;
-        switch (command.command) {
-            case form::Command::Calculate: Calculate(window); break;
-            case form::Command::Reset: ResetFields(); break;
-            case form::Command::Quit: DestroyWindow(window); break;
-            case form::Command::About:
-            case form::Command::Help:
-            case form::Command::Varieties: Inform(window, form::InformationBox(command.command)); break;
+// The bytes a paste would put into a one-line field: the clipboard's text up
+// to its first line break (a one-line field takes no more of it). 0 when the
+// clipboard holds no text.
+std::size_t PastedBytes(HWND field) {
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(field)) return 0;
+    std::size_t bytes = 0;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+            const std::size_t size = GlobalSize(data) / sizeof(wchar_t);
+            const std::wstring_view all(text, size);
+            bytes = Utf8Bytes(all.substr(0, std::min(all.find_first_of(L"\r\n", 0), all.find(L'\0'))));
+            GlobalUnlock(data);
         }
     }
+    CloseClipboard();
+    return bytes;
+}
+
+struct Subclass {
+    WNDPROC original;
+    const ControlRow* row;   // the field, or the diameter list for its edit
+    std::size_t first = 0;   // a long text: its first character shown
+    std::size_t anchor = 0;  // a long text: where a drag with the mouse began
+};
+
+// A paste, however it arrives (Ctrl+V, Shift+Insert, the menu's "Pegar"):
+// the model decides; a refused paste leaves the field exactly as it was.
+bool RefusePaste(HWND edit, const ControlRow& row) {
+    WindowState& state = State();
+    const std::size_t pasted = PastedBytes(edit);
+    const std::wstring text = WideTextOf(edit);
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    start = std::min<DWORD>(start, static_cast<DWORD>(text.size()));
+    end = std::clamp<DWORD>(end, start, static_cast<DWORD>(text.size()));
+    state.changed[RowIndex(row)] = false;
+    state.model.Edit(row.name, Utf8(text));
+    const form::Answer answer =
+        state.model.Paste(row.name, Utf8Bytes(std::wstring_view(text).substr(start, end - start)), pasted);
+    if (!answer.box) return false;
+    Show(GetAncestor(edit, GA_ROOT), answer);
+    return true;
+}
+
+// ---- long texts under Wine ----
+//
+// Wine's edit control keeps a one-line text's places in 16 bits (as
+// EM_POSFROMCHAR gives them): once a text is wider than 32 767 pixels (about
+// 6000 characters) it draws it off the field, which looks empty, and puts the
+// caret and the clicks in the wrong places. There, from kViewedHereFrom
+// characters on, the field keeps its own view of the text: the first
+// character shown, the caret after the edit control moved it, the character a
+// click lands on; and it draws only what shows, so a repaint costs the same
+// at any length. Windows' own edit control has no such limit and is left alone.
+
+constexpr std::size_t kViewedHereFrom = 2000;
+
+bool UnderWine() {
+    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
+bool ViewedHere(HWND edit) {
+    return UnderWine() && static_cast<std::size_t>(GetWindowTextLengthW(edit)) >= kViewedHereFrom;
+}
+
+// What a long field shows: its text, format rectangle and font in a DC.
+class View {
+public:
+    explicit View(HWND field, HDC into = nullptr)
+        : edit_(field), dc_(into ? into : GetDC(field)), owned_(!into), text(WideTextOf(field)) {
+        GetClientRect(edit_, &format);
+        SendMessageW(edit_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        oldFont_ = SelectObject(dc_, reinterpret_cast<HFONT>(SendMessageW(edit_, WM_GETFONT, 0, 0)));
+    }
+    ~View() {
+        SelectObject(dc_, oldFont_);
+        if (owned_) ReleaseDC(edit_, dc_);
+    }
+    View(const View&) = delete;
+    View& operator=(const View&) = delete;
+
+    int Width(std::size_t from, std::size_t to) const {
+        SIZE size{};
+        GetTextExtentPoint32W(dc_, text.data() + from, static_cast<int>(to - from), &size);
+        return size.cx;
+    }
+    // The most characters from `from` that fit in `pixels`.
+    std::size_t Fitting(std::size_t from, int pixels) const {
+        pixels = std::max(pixels, 0);
+        const std::size_t most = std::min<std::size_t>(text.size() - from, static_cast<std::size_t>(pixels) + 1);
+        int fit = 0;
+        SIZE size{};
+        GetTextExtentExPointW(dc_, text.data() + from, static_cast<int>(most), pixels, &fit, nullptr, &size);
+        return static_cast<std::size_t>(fit);
+    }
+    int Room() const { return std::max<int>(format.right - format.left - 1, 1); }
+
+private:
+    HWND edit_;
+    HDC dc_;
+    bool owned_;
+    HGDIOBJ oldFont_;
+
+public:
+    const std::wstring text;
+    RECT format;
+};
+
+std::pair<std::size_t, std::size_t> SelectionOf(HWND edit) {
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+// Keeps the caret in view (a third of the field in sight beyond it, as the
+// edit control scrolls) and puts the caret where this view shows it.
+void FollowCaret(HWND edit, Subclass& subclass) {
+    const View view(edit);
+    const std::size_t caret = std::min<std::size_t>(SelectionOf(edit).second, view.text.size());
+    std::size_t first = std::min(subclass.first, view.text.size());
+    if (caret < first) {
+        std::size_t back = caret;  // a third of the field before the caret
+        while (back > 0 && view.Width(back - 1, caret) < view.Room() / 3) --back;
+        first = back;
+    } else if (view.Width(first, caret) > view.Room()) {
+        std::size_t back = caret;  // the caret two thirds across
+        while (back > 0 && view.Width(back - 1, caret) <= view.Room() * 2 / 3) --back;
+        first = back;
+    }
+    subclass.first = first;
+    if (GetFocus() == edit) SetCaretPos(view.format.left + view.Width(first, caret), view.format.top);
+}
+
+// The character a point in the field stands nearest to.
+std::size_t CharAt(HWND edit, const Subclass& subclass, int x) {
+    const View view(edit);
+    const std::size_t first = std::min(subclass.first, view.text.size());
+    const std::size_t at = first + view.Fitting(first, x - view.format.left);
+    if (at < view.text.size() && x - view.format.left - view.Width(first, at) > view.Width(at, at + 1) / 2)
+        return at + 1;
+    return at;
+}
+
+void PaintLongText(HWND edit, const Subclass& subclass) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(edit, &paint);
+    RECT client;
+    GetClientRect(edit, &client);
+    auto* brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(GetParent(edit), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit)));
+    FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_WINDOW));
+    {
+        const View view(edit, dc);
+        const std::size_t first = std::min(subclass.first, view.text.size());
+        const std::size_t last = std::min(view.text.size(), first + view.Fitting(first, view.Room()) + 1);
+        const auto [start, end] = SelectionOf(edit);
+        const bool showSelection = GetFocus() == edit || (GetWindowLongPtrW(edit, GWL_STYLE) & ES_NOHIDESEL);
+        const std::size_t selStart = showSelection ? std::clamp<std::size_t>(start, first, last) : first;
+        const std::size_t selEnd = showSelection ? std::clamp<std::size_t>(end, selStart, last) : first;
+        const COLORREF textColour = GetTextColor(dc), backColour = GetBkColor(dc);
+        RECT clip = view.format;
+        const std::size_t cuts[] = {first, selStart, selEnd, last};
+        int x = view.format.left;
+        for (int part = 0; part < 3 && x < view.format.right; ++part) {
+            if (cuts[part + 1] <= cuts[part]) continue;
+            const bool selected = part == 1;
+            SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : textColour);
+            SetBkColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHT) : backColour);
+            clip.left = std::max<LONG>(x, view.format.left);
+            ExtTextOutW(dc, x, view.format.top, ETO_CLIPPED | ETO_OPAQUE, &clip, view.text.data() + cuts[part],
+                        static_cast<UINT>(cuts[part + 1] - cuts[part]), nullptr);
+            x += view.Width(cuts[part], cuts[part + 1]);
+        }
+    }
+    EndPaint(edit, &paint);
+}
+
+// After the edit control handled a message that may move the caret, the
+// selection or the text of a long field: this view's caret and a new drawing.
+bool MovesTheView(UINT message) {
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_CHAR:
+        case WM_PASTE:
+        case WM_CUT:
+        case WM_CLEAR:
+        case WM_UNDO:
+        case EM_UNDO:
+        case EM_SETSEL:
+        case EM_REPLACESEL:
+        case WM_SETTEXT:
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: return true;
+        default: return false;
+    }
+}
+
+LRESULT CALLBACK FieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* subclass = reinterpret_cast<Subclass*>(GetWindowLongPtrW(edit, GWLP_USERDATA));
+    if (!subclass) return DefWindowProcW(edit, message, wParam, lParam);
+    switch (message) {
+        case WM_PASTE:
+            if (RefusePaste(edit, *subclass->row)) return 0;
+            break;
+        case WM_PAINT:
+            if (ViewedHere(edit)) {
+                PaintLongText(edit, *subclass);
+                return 0;
+            }
+            break;
+        case WM_NCDESTROY: {
+            const WNDPROC original = subclass->original;
+            SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+            SetWindowLongPtrW(edit, GWLP_USERDATA, 0);
+            delete subclass;
+            return CallWindowProcW(original, edit, message, wParam, lParam);
+        }
+        default: break;
+    }
+    const LRESULT result = CallWindowProcW(subclass->original, edit, message, wParam, lParam);
+    if (!ViewedHere(edit)) {
+        subclass->first = 0;
+        return result;
+    }
+    const bool drag = message == WM_MOUSEMOVE && (wParam & MK_LBUTTON) && GetCapture() == edit;
+    if (message == WM_LBUTTONDOWN || drag) {
+        // The character clicked by this view, not by the edit control's.
+        const std::size_t at = CharAt(edit, *subclass, static_cast<short>(LOWORD(lParam)));
+        if (message == WM_LBUTTONDOWN && !(wParam & MK_SHIFT)) subclass->anchor = at;
+        SendMessageW(edit, EM_SETSEL, subclass->anchor, at);
+    } else if (MovesTheView(message)) {
+        // The edit control redraws only what it believes changed.
+        FollowCaret(edit, *subclass);
+        InvalidateRect(edit, nullptr, TRUE);
+    }
+    return result;
+}
+
+void SubclassField(HWND edit, const ControlRow& row) {
+    if (!edit) return;
+    auto* subclass = new Subclass{nullptr, &row};
+    SetWindowLongPtrW(edit, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(subclass));
+    subclass->original =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FieldProc)));
 }
 
 // ---- the window ----
 
 bool CreateControls(HWND window) {
     WindowState& state = State();
-    const auto order = CreationOrder();
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        HWND hwnd = CreateControl(window, *order[i], StartsGroup(order, i));
+    state.byRow.assign(form::WindowControls().size(), nullptr);
+    state.changed.assign(form::WindowControls().size(), false);
+    for (const Creation& c : CreationOrder()) {
+        HWND hwnd = CreateControl(window, *c.row, c.startsGroup);
         if (!hwnd) return false;
-        state.controls.push_back({order[i], hwnd});
+        state.controls.push_back({c.row, hwnd});
+        state.byRow[RowIndex(*c.row)] = hwnd;
+        if (c.row->kind == Kind::Text) SubclassField(hwnd, *c.row);
+        if (c.row->kind == Kind::Combo) {
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof(info);
+            if (GetComboBoxInfo(hwnd, &info)) SubclassField(info.hwndItem, *c.row);
+        }
     }
-    SelectOption(FindByName("Option1")->hwnd);
-    state.focus = SelectedOption()->hwnd;
     return true;
 }
 
@@ -275,82 +542,109 @@ void SizeWindow(HWND window, int dpi) {
     SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT OnCreate(HWND hwnd) {
+    const int dpi = static_cast<int>(GetDpiForWindow(hwnd));
+    if (!CreateControls(hwnd)) return -1;
+    LayOut(dpi);
+    SizeWindow(hwnd, dpi);
+    SetIcons(hwnd, dpi);
+    Show(hwnd, State().model.Start());
+    return 0;
+}
+
+void OnDpiChanged(HWND hwnd, int dpi, const RECT& suggested) {
+    LayOut(dpi);
+    SetIcons(hwnd, dpi);
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+LRESULT OnCtlColor(HDC dc, HWND control) {
+    const ControlRow* row = RowOf(control);
+    if (row && row->textColour != form::kSystemColour) {
+        const form::Colour colour = row->textColour;
+        SetTextColor(dc, RGB((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF));
+    } else {
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    }
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void OnCommand(HWND hwnd, int id, int code, HWND control) {
     WindowState& state = State();
-    switch (message) {
-        case WM_CREATE: {
-            const int dpi = static_cast<int>(GetDpiForWindow(hwnd));
-            if (!CreateControls(hwnd)) return -1;
-            LayOut(dpi);
-            SizeWindow(hwnd, dpi);
-            SetIcons(hwnd, dpi);
-            return 0;
-        }
-        case WM_DPICHANGED: {
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            LayOut(HIWORD(wParam));
-            SetIcons(hwnd, HIWORD(wParam));
-            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-            InvalidateRect(hwnd, nullptr, TRUE);
-            return 0;
-        }
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN: {
-            auto* dc = reinterpret_cast<HDC>(wParam);
-            const Control* c = FindByHandle(reinterpret_cast<HWND>(lParam));
-            if (c && c->row->textColour != form::kSystemColour) {
-                const form::Colour colour = c->row->textColour;
-                SetTextColor(dc, RGB((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF));
-            } else {
-                SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    if (id == IDOK) {
+        // Enter: clicks the focused command button, as Space does.
+        const ControlRow* focused = RowOf(GetFocus());
+        if (focused && focused->kind == Kind::Command) Press(hwnd, *focused);
+        return;
+    }
+    const ControlRow* row = RowOf(control);
+    if (!row) return;
+    switch (row->kind) {
+        case Kind::Command:
+            if (code == BN_CLICKED) Press(hwnd, *row);
+            break;
+        case Kind::Option:
+            if (code == BN_CLICKED) {
+                state.model.Select(row->name);
+                SelectOption(row->name);
             }
-            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        }
-        case WM_COMMAND: {
-            const int id = LOWORD(wParam);
-            if (id == IDOK) {
-                // Enter: clicks the focused command button, as Space does.
-                const Control* c = FindByHandle(GetFocus());
-                if (c && c->row->kind == Kind::Command) RunCommand(hwnd, *c->row);
-                return 0;
-            }
-            const auto rows = form::WindowControls();
-            if (id < kFirstId || id >= kFirstId + static_cast<int>(rows.size()) || HIWORD(wParam) != BN_CLICKED) break;
-            const ControlRow& row = rows[static_cast<std::size_t>(id - kFirstId)];
-            if (row.kind == Kind::Command) RunCommand(hwnd, row);
-            if (row.kind == Kind::Option) UpdateOptionStops();
-            return 0;
-        }
-        case WM_NEXTDLGCTL: {
-            // Sent by IsDialogMessage for the arrow keys: the next control of
-            // the group, or (lParam 0) the next or previous tab stop.
-            HWND target = lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0);
-            if (!target) return 0;
-            SetFocus(target);
-            const Control* c = FindByHandle(target);
-            if (c && c->row->kind == Kind::Option) SelectOption(target);  // the selection moves with the focus
-            return 0;
-        }
-        case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                if (HWND focus = GetFocus(); focus && IsChild(hwnd, focus)) state.focus = focus;
-            } else if (state.focus) {
-                SetFocus(state.focus);
-            }
-            return 0;
-        case WM_SETFOCUS:
-            if (state.focus) SetFocus(state.focus);
-            return 0;
-        case WM_DESTROY:
-            for (HFONT& font : state.fonts)
-                if (font) DeleteObject(std::exchange(font, nullptr));
-            PostQuitMessage(0);
-            return 0;
+            break;
+        case Kind::Text:
+            if (code == EN_CHANGE && !state.writing) state.changed[RowIndex(*row)] = true;
+            break;
+        case Kind::Combo:
+            if ((code == CBN_EDITCHANGE || code == CBN_SELCHANGE) && !state.writing) state.changed[RowIndex(*row)] = true;
+            break;
         default: break;
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// Sent by IsDialogMessage for the arrow keys: the next control of the group,
+// or (lParam 0) the next or previous tab stop. The arrows go round the
+// option group, as everywhere in Windows; the selection moves with the focus.
+void OnNextControl(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    HWND target = lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0);
+    if (!target) return;
+    SetFocus(target);
+    const ControlRow* row = RowOf(target);
+    if (row && row->kind == Kind::Option && State().model.Select(row->name)) SelectOption(row->name);
+}
+
+void OnActivate(HWND hwnd, bool active) {
+    WindowState& state = State();
+    if (!active) {
+        if (HWND focus = GetFocus(); focus && IsChild(hwnd, focus)) state.focus = focus;
+    } else if (state.focus) {
+        SetFocus(state.focus);
+    }
+}
+
+void OnDestroy() {
+    for (HFONT& font : State().fonts)
+        if (font) DeleteObject(std::exchange(font, nullptr));
+    PostQuitMessage(0);
+}
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: return OnCreate(hwnd);
+        case WM_DPICHANGED: OnDpiChanged(hwnd, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: return OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_COMMAND:
+            OnCommand(hwnd, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_NEXTDLGCTL: OnNextControl(hwnd, wParam, lParam); return 0;
+        case WM_ACTIVATE: OnActivate(hwnd, LOWORD(wParam) != WA_INACTIVE); return 0;
+        case WM_SETFOCUS:
+            if (State().focus) SetFocus(State().focus);
+            return 0;
+        case WM_DESTROY: OnDestroy(); return 0;
+        default: return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
 }
 
 bool IsEditField(HWND hwnd) {
@@ -375,11 +669,11 @@ HWND CreateMainWindow(HINSTANCE instance) {
     picture.lpszClassName = kPictureClass;
     if (!RegisterClassExW(&window) || !RegisterClassExW(&picture)) return nullptr;
 
-    // A fixed size, as the window was drawn: no resizing border, no maximise.
-    // No WS_CLIPCHILDREN: the frames draw only their lines and caption, the
-    // window paints the face beneath them.
-    return CreateWindowExW(0, kWindowClass, Utf16(form::kWindowTitle).c_str(),
-                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+    // An ordinary window: resizing border, minimise, maximise, close. The
+    // controls keep their places from the top left; a larger window shows
+    // more face, a smaller one cuts them off. No WS_CLIPCHILDREN: the frames
+    // draw only their lines and caption, the window paints the face beneath.
+    return CreateWindowExW(0, kWindowClass, Utf16(form::kWindowTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
 }
 

@@ -5,7 +5,14 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 namespace win {
+
+// The most bytes of UTF-8 a paste may make a field hold: what the system's
+// edit control lays out without a stall (measured under Wine). A longer
+// paste is refused with the shared box; typing is never limited.
+inline constexpr std::size_t kLongestPaste = 32'768;
 
 // Registers the window classes and creates the window, hidden, with its
 // controls in their start state. nullptr if Windows refuses.

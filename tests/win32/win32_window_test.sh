@@ -4,7 +4,10 @@
 # comma in the Windows regional settings; a refusal (inputs kept as typed,
 # results emptied, the box closed with Enter); Reset by the keyboard; an information box
 # closed with Enter; accented text through the clipboard both ways; the
-# option group by the arrow keys; the diameter keeps what is typed; Salir
+# option group by the arrow keys; the diameter keeps what is typed; a paste
+# over the Windows limit refused with the box, the field unchanged; a field
+# holding 10 000 characters shows them and Reset answers at once; the window
+# resized and offered for maximising, its controls where they were; Salir
 # with exit status 0. Uses WINEPREFIX when given, else a private prefix.
 #   win32_window_test.sh PROGRAM.exe
 set -euo pipefail
@@ -19,7 +22,7 @@ passed=0
 CLIP_PID=
 cleanup() {
   [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null
-  [ -n "$CLIP_PID" ] && kill "$CLIP_PID" 2>/dev/null
+  [ -n "$CLIP_PID" ] && { kill "$CLIP_PID" 2>/dev/null || true; }
   wine reg delete 'HKCU\Control Panel\International' /v sDecimal /f >/dev/null 2>&1 || true
   stop_wine_prefix
   stop_xvfb
@@ -128,6 +131,77 @@ xdotool key Up
 click_twips "${CALCULAR_TWIPS[@]}"
 expect_field 2 "${TRIANGULAR_DENSITY//./,}"
 pass "arrow keys move the selection within the option group"
+
+# Puts TEXT on the clipboard (served by xclip until the next call).
+clip_text() { # file
+  [ -n "$CLIP_PID" ] && { kill "$CLIP_PID" 2>/dev/null || true; }
+  xclip -quiet -selection clipboard -i "$1" >/dev/null 2>&1 &
+  CLIP_PID=$!
+  sleep 0.3
+}
+work=$(mktemp -d)
+trap 'cleanup; rm -rf "$work"' EXIT
+
+# A paste over the Windows limit (32 KiB) is refused with the shared box and
+# the field keeps exactly what it held.
+head -c 40000 /dev/zero | tr '\0' '7' > "$work/long"
+clip_text "$work/long"
+click_twips $(field_twips 9)
+xdotool key --clearmodifiers End ctrl+v
+close_box_with_enter "$REFUSAL_TITLE"
+expect_field 9 "$accented"
+pass "a paste over the limit is refused with the box, the field unchanged"
+
+# A field holding 10 000 characters (pasted: under the limit) shows its text
+# when it has not the focus (Wine's edit control drew such a field empty),
+# and a click on Reset acts at once.
+head -c 10000 /dev/zero | tr '\0' '7' > "$work/ten"
+clip_text "$work/ten"
+click_twips $(field_twips 1)
+xdotool key --clearmodifiers ctrl+a ctrl+v
+sleep 1
+click_twips $(field_twips 8)
+sleep 0.5
+# The inside of Text1 (3120 4200 735 285 twips), its border left out.
+import -window "$WINDOW" -crop 41x13+210+282 +repage "$work/field.png"
+dark=$(convert "$work/field.png" -colorspace Gray -threshold 50% -format '%[fx:round((1-mean)*w*h)]' info:)
+[ "$dark" -ge 10 ] || drive_fail "Text1 holding 10 000 characters is drawn empty ($dark dark pixels)"
+[ "$(read_field 1)" = "$(cat "$work/ten")" ] || drive_fail "Text1 does not hold the 10 000 characters"
+pass "a field holding 10 000 characters draws its text"
+started=$(date +%s%N)
+click_twips 2640 6000 1095 375  # Reset
+for _ in $(seq 1 40); do
+  [ "$(read_field 1)" = 0 ] && break
+  sleep 0.05
+done
+elapsed=$((($(date +%s%N) - started) / 1000000))
+expect_field 1 0
+[ "$elapsed" -lt 2000 ] || drive_fail "Reset took $elapsed ms with 10 000 characters in Text1"
+pass "Reset acts at once after a field held 10 000 characters ($elapsed ms)"
+
+# The window offers a resizing border and maximising to the desktop (Motif
+# hints: resize 0x2 and maximise 0x10 among its functions), grows when resized,
+# and its controls stay where they were: a click at Text1's place still types there.
+functions=$(xprop -id "$WINDOW" _MOTIF_WM_HINTS | sed -n 's/.*= \([^,]*\), \([^,]*\),.*/\2/p')
+(( (functions & 0x12) == 0x12 )) || drive_fail "the window offers no resizing or maximising (functions $functions)"
+xdotool windowsize --sync "$WINDOW" 1000 700
+sleep 0.5
+geometry=$(xdotool getwindowgeometry "$WINDOW" | sed -n 's/.*Geometry: //p')
+[ "$geometry" = 1000x700 ] || drive_fail "the window did not grow: $geometry"
+# What lies beyond the old edge is the window's face, not nothing.
+import -window "$WINDOW" -crop 100x100+850+550 +repage "$work/beyond.png"
+face=$(convert "$work/beyond.png" -format '%[fx:round(mean*255)]' info:)
+[ "$face" -ge 200 ] || drive_fail "the grown window shows no face beyond its old edge ($face)"
+click_twips $(field_twips 1)
+type_text "$WORKED_HECTARES"
+expect_field 1 "$WORKED_HECTARES"
+xdotool windowsize --sync "$WINDOW" 500 300
+sleep 0.5
+click_twips $(field_twips 1)
+type_text 12
+expect_field 1 12
+pass "the window resizes, its controls keep their places"
+xdotool windowsize --sync "$WINDOW" 735 456
 
 quit_and_check_status
 pass "Salir ends the program with status 0"

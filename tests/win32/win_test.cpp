@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "form/controls.h"
+#include "form/window.h"
 #include "win/Layout.h"
 #include "win/Utf.h"
 
@@ -59,29 +60,40 @@ TEST(Win32Layout, CreationOrderIsTheKeyboardOrder) {
     const auto order = win::CreationOrder();
     ASSERT_EQ(order.size(), form::WindowControls().size());
     std::vector<std::string> names;
-    for (const auto* row : order) names.emplace_back(row->name);
+    for (const auto& c : order) names.emplace_back(c.row->name);
     // The option group at its first place, down the column; then the tab indices.
     // Each field's label just before it (Windows names a field after the
     // label before it).
     const std::vector<std::string> head(names.begin(), names.begin() + 10);
     EXPECT_EQ(head, (std::vector<std::string>{"Option1", "Option3", "Option2", "Command1", "Label1", "Combo1", "Label2",
                                               "Text1", "Label3", "Text2"}));
-    std::vector<std::string> focusable;
-    for (const auto* row : order)
-        if (row->kind != form::Kind::Label && row->kind != form::Kind::Frame) focusable.emplace_back(row->name);
-    ASSERT_EQ(focusable.size(), 21u);
-    EXPECT_EQ(focusable[19], "Picture1");  // the last two controls that take the focus
-    EXPECT_EQ(focusable[20], "Command6");
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
-        if (order[i]->labels) {
-            EXPECT_EQ(names[i + 1], order[i]->labels) << names[i];
+        if (order[i].row->labels) {
+            EXPECT_EQ(names[i + 1], order[i].row->labels) << names[i];
         }
     // Frames last, each inner frame above (before) the one around it.
     const std::vector<std::string> tail(names.end() - 4, names.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"Frame3", "Frame2", "Frame4", "Frame1"}));
     // One arrow-key group: the three options, and nothing else joins it.
     for (std::size_t i = 0; i < order.size(); ++i)
-        EXPECT_EQ(win::StartsGroup(order, i), i == 0 || (i > 2)) << names[i];
+        EXPECT_EQ(order[i].startsGroup, i == 0 || (i > 2)) << names[i];
+}
+
+// IsDialogMessage's Tab goes through the tab stops in creation order, the
+// option group entering on its selected button: that must be the model's
+// chain, whichever option is selected.
+TEST(Win32Layout, TabStopsInCreationOrderAreTheModelsChain) {
+    for (const char* selected : {"Option1", "Option2", "Option3"}) {
+        form::WindowModel model;
+        ASSERT_TRUE(model.Select(selected));
+        std::vector<std::string_view> stops;
+        for (const auto& c : win::CreationOrder()) {
+            if (!form::TakesFocus(c.row->kind)) continue;
+            if (c.row->kind == form::Kind::Option && c.row->name != std::string_view(selected)) continue;
+            stops.emplace_back(c.row->name);
+        }
+        EXPECT_EQ(stops, model.TabChain()) << selected;
+    }
 }
 
 struct TextCase {
