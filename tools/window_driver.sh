@@ -1,9 +1,65 @@
 # Sourced by the scripts that drive the real program in a real X window.
-# Needs tools/xvfb.sh started first.
+# Needs tools/xvfb.sh started first, and load_description before anything
+# that names a control: every title, place and text comes from the window's
+# description (form.json, written by the build) and every plantation from the
+# shared table (tests/cases/plantations.txt).
 
 drive_fail() { echo "FAIL: $*" >&2; exit 1; }
 
-WINDOW_TITLE='Cálculo de Rurorovirora en Nogal Zezodadu Versión 3.1'
+DRIVER_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Reads the description FORM_JSON: WINDOW_TITLE, and the places of the controls.
+load_description() { # FORM_JSON
+  [ -f "$1" ] || drive_fail "no window description at $1"
+  DESCRIPTION=$1
+  WINDOW_TITLE=$(jq -r .title "$1")
+  declare -gA PLACE=()
+  local name place
+  while IFS='|' read -r name place; do PLACE[$name]=$place; done \
+    < <(jq -r '.controls[] | "\(.name)|\(.inWindow | map(tostring) | join(" "))"' "$1")
+}
+
+# The title of a box: about, help, varieties, or a refusal's name (ZeroDistance ...).
+box_title() { # which
+  jq -r --arg w "$1" '(.boxes[$w] // .refusalsByName[$w]).title' "$DESCRIPTION"
+}
+
+# The option button of a planting system (square, rectangular, triangular).
+option_of() { # system
+  local number
+  case $1 in square) number=0 ;; rectangular) number=1 ;; triangular) number=2 ;; *) drive_fail "no system $1" ;; esac
+  jq -r --argjson n "$number" '.controls[] | select(.kind == "option" and .system == $n) | .name' "$DESCRIPTION"
+}
+
+# Where a control stands in the window, in twips: left top width height.
+place_of() { # control name
+  [ -n "${PLACE[$1]:-}" ] || drive_fail "the description has no control $1"
+  echo "${PLACE[$1]}"
+}
+
+# The button of a command (calculate, reset, about, help, varieties, quit).
+button_of() { # command
+  jq -r --arg c "$1" '.commands | to_entries[] | select(.value == $c) | .key' "$DESCRIPTION"
+}
+
+# Loads the plantation NAME of the shared table under SEPARATOR (default
+# "."): CASE_SYSTEM, CASE_HECTARES, CASE_DISTANCE, CASE_LENGTH, CASE_WIDTH,
+# CASE_DIAMETER, and CASE_RESULTS (six texts) or CASE_REFUSAL.
+load_case() { # name [separator]
+  local separator=${2:-.} name system hectares distance length width diameter sep rest line
+  line=$(grep "^$1|" "$DRIVER_ROOT/tests/cases/plantations.txt") || drive_fail "no plantation $1"
+  IFS='|' read -r name system hectares distance length width diameter sep rest <<<"$line"
+  [ "$sep" = "*" ] || [ "$sep" = "$separator" ] || drive_fail "plantation $1 holds for '$sep' only"
+  CASE_SYSTEM=$system CASE_HECTARES=$hectares CASE_DISTANCE=$distance CASE_LENGTH=$length
+  CASE_WIDTH=$width CASE_DIAMETER=$diameter CASE_REFUSAL= CASE_RESULTS=()
+  if [[ $rest == refused:* ]]; then
+    CASE_REFUSAL=${rest#refused:}
+  else
+    local text
+    IFS='|' read -r -a CASE_RESULTS <<<"$rest"
+    for text in "${!CASE_RESULTS[@]}"; do CASE_RESULTS[$text]=${CASE_RESULTS[$text]/./$separator}; done
+  fi
+}
 
 # Starts PROGRAM [ARGS...] and waits for its window: sets PROGRAM_PID and
 # WINDOW, with the window at the top-left corner and holding the focus.
@@ -23,21 +79,16 @@ click_twips() { # left top width height
   sleep 0.1
 }
 
-# Where the ten fields stand in the window, in twips: left top width height.
-field_twips() { # field number
-  case $1 in
-    1) echo 3120 4200 735 285 ;;
-    [2-7]) echo 8760 $((1200 + 600 * ($1 - 2))) 975 285 ;;
-    8) echo 3120 1560 1095 285 ;;
-    9) echo 2280 2520 855 285 ;;
-    10) echo 3600 2520 855 285 ;;
-  esac
+# Clicks the middle of a control of the description.
+click_control() { # control name
+  # shellcheck disable=SC2046
+  click_twips $(place_of "$1")
 }
 
 # The text of a field, read through the clipboard (click, select all, copy).
 # The clipboard holds a mark first: copying an empty field copies nothing,
 # so a mark still there after a second is an empty field.
-read_field() { # field number
+read_field() { # control name
   local clip mark="(nada copiado)" shown
   printf '%s' "$mark" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
   clip=$!
@@ -45,8 +96,7 @@ read_field() { # field number
     [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$mark" ] && break
     sleep 0.05
   done
-  # shellcheck disable=SC2046
-  click_twips $(field_twips "$1")
+  click_control "$1"
   xdotool key --clearmodifiers ctrl+a ctrl+c
   for _ in $(seq 1 10); do
     sleep 0.1
@@ -66,7 +116,7 @@ type_text() {
 
 # Clicks "Salir" and checks that the program ends at once with status 0.
 quit_and_check_status() {
-  click_twips 3720 6000 1095 375
+  click_control "$(button_of quit)"
   local status=0
   for _ in $(seq 1 100); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.05; done
   kill -0 "$PROGRAM_PID" 2>/dev/null && drive_fail "Salir did not end the program"

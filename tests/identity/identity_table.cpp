@@ -21,7 +21,7 @@
 
 #include "calc/fertiliser.h"
 #include "plantations.h"
-#include "web/host/json.h"
+#include "form/json.h"
 
 namespace {
 
@@ -131,9 +131,9 @@ std::string RowJson(const Row& row, const std::string& separator) {
     const calc::FertiliserResults results = calc::ComputeFertiliser(inputs, separator);
     std::string out = "[" + std::to_string(static_cast<int>(row.system));
     for (const std::string* text : {&row.hectares, &row.distance, &row.length, &row.width, &row.diameter, &separator})
-        out += "," + web::Quoted(*text);
+        out += "," + form::json::Quoted(*text);
     out += "," + std::to_string(static_cast<int>(results.refusal));
-    for (const std::string& text : results.texts) out += "," + web::Quoted(text);
+    for (const std::string& text : results.texts) out += "," + form::json::Quoted(text);
     return out + "]";
 }
 
@@ -187,7 +187,7 @@ int main(int argc, char** argv) {
         for (std::size_t s = 0; s < kSeparators.size(); ++s)
             json += (i || s ? ",\n" : "") + RowJson(rows[i], kSeparators[s]);
     json += "\n]\n";
-    if (!web::WriteFile(argv[1], json)) {
+    if (!form::json::WriteFile(argv[1], json)) {
         std::perror(argv[1]);
         return 1;
     }

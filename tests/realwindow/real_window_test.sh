@@ -3,14 +3,16 @@
 # Types the first plantation of the worked examples, clicks "Calcular", reads
 # the six results back through the clipboard, clicks "Salir" and checks the
 # exit status.
-#   real_window_test.sh PROGRAM
+#   real_window_test.sh PROGRAM FORM_JSON
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../tools/xvfb.sh"
 source "$here/../../tools/window_driver.sh"
-source "$here/cases.sh"
+load_description "$2"
+load_case worked_square
+PROGRAM_PID=
+trap '[ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null; stop_xvfb' EXIT
 start_xvfb 1024x768
-trap '[ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null; stop_xvfb' EXIT
 
 launch_program "$1"
 
@@ -21,36 +23,38 @@ icons=$(xprop -id "$WINDOW" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr
 # The wheel turned over the diameter list, which does not have the focus,
 # changes nothing and takes no focus: the steps below start from "Marco Real"
 # and the results are those of diameter 3.
-xdotool mousemove --window "$WINDOW" $(((3120 + 735 / 2) / 15)) $(((3720 + 315 / 2) / 15)) click 5 click 5 click 4 click 5
+read -r left top width height <<<"$(place_of Combo1)"
+xdotool mousemove --window "$WINDOW" $(((left + width / 2) / 15)) $(((top + height / 2) / 15)) click 5 click 5 click 4 click 5
 sleep 0.2
 
 # Keyboard from the first focus ("Marco Real"): Salir, Combo1, Text1.
 xdotool key Tab Tab Tab
-type_text "$WORKED_HECTARES"
+type_text "$CASE_HECTARES"
 # Text2 .. Text7, then Text8 (the distance).
 xdotool key Tab Tab Tab Tab Tab Tab Tab
-type_text "$WORKED_DISTANCE"
+type_text "$CASE_DISTANCE"
 # Calcular, by the mouse.
-click_twips "${CALCULAR_TWIPS[@]}"
+click_control "$(button_of calculate)"
 
+mapfile -t results < <(jq -r '.resultFields[]' "$DESCRIPTION")
 for i in 0 1 2 3 4 5; do
-  shown=$(read_field $((i + 2)))
-  [ "$shown" = "${WORKED_RESULTS[$i]}" ] || drive_fail "Text$((i + 2)) shows '$shown', expected '${WORKED_RESULTS[$i]}'"
-  echo "Text$((i + 2)) = $shown"
+  shown=$(read_field "${results[$i]}")
+  [ "$shown" = "${CASE_RESULTS[$i]}" ] || drive_fail "${results[$i]} shows '$shown', expected '${CASE_RESULTS[$i]}'"
+  echo "${results[$i]} = $shown"
 done
 
 # A middle-button paste of more than a field takes (from another program's
 # selection) is refused in a box, and the field keeps its "0".
 head -c 262145 /dev/zero | tr '\0' '7' | xclip -selection primary -i
-click_twips 2280 2520 855 285  # Text9, "Largo (m)"
+click_control Text9
 xdotool click 2
-box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Programa de Rurorovirora$' | head -n 1) || true
+box=$(timeout 20 xdotool search --sync --onlyvisible --name "^$(jq -r .pasteRefusalTitle "$DESCRIPTION")\$" | head -n 1) || true
 [ -n "$box" ] || drive_fail "no box refused the long middle-button paste"
 xdotool windowfocus --sync "$box" 2>/dev/null || true
 xdotool key Return
 sleep 0.3
 xdotool windowfocus --sync "$WINDOW"
-click_twips 2280 2520 855 285
+click_control Text9
 xdotool key --clearmodifiers ctrl+a ctrl+c
 sleep 0.1
 shown=$(xclip -o -selection clipboard)

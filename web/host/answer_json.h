@@ -10,9 +10,11 @@
 #include <string_view>
 
 #include "form/window.h"
-#include "json.h"
+#include "form/json.h"
 
 namespace web {
+
+using form::json::Quoted;
 
 // The row of `name` in form::WindowControls(); -1 for none.
 inline int RowOf(std::string_view name) {

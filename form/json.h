@@ -1,12 +1,12 @@
 #pragma once
-// The little JSON the page's build programs write: strings, numbers, arrays
+// The little JSON the description, the page and the test tables are written in: strings, numbers, arrays
 // and objects, UTF-8 passed through, control characters escaped.
 
 #include <cstdio>
 #include <string>
 #include <string_view>
 
-namespace web {
+namespace form::json {
 
 inline std::string Quoted(std::string_view text) {
     std::string out = "\"";
@@ -40,4 +40,4 @@ inline bool WriteFile(const char* path, const std::string& text) {
     return (file == stdout ? std::fflush(file) == 0 : std::fclose(file) == 0) && written;
 }
 
-}  // namespace web
+}  // namespace form::json

@@ -1,0 +1,165 @@
+#include "form/description.h"
+
+#include <cstdio>
+
+#include "calc/numbers.h"
+#include "form/json.h"
+#include "form/pictures.h"
+#include "form/texts.h"
+#include "form/window.h"
+
+namespace form {
+
+namespace {
+
+using json::Quoted;
+
+const char* KindName(Kind kind) {
+    switch (kind) {
+        case Kind::Frame: return "frame";
+        case Kind::Command: return "command";
+        case Kind::Option: return "option";
+        case Kind::Text: return "text";
+        case Kind::Combo: return "combo";
+        case Kind::Label: return "label";
+        case Kind::Picture: return "picture";
+    }
+    return "";
+}
+
+const char* AlignName(Align align) {
+    switch (align) {
+        case Align::Centre: return "center";
+        case Align::Right: return "right";
+        case Align::Left: break;
+    }
+    return "left";
+}
+
+const char* CommandName(Command command) {
+    switch (command) {
+        case Command::Calculate: return "calculate";
+        case Command::Reset: return "reset";
+        case Command::About: return "about";
+        case Command::Help: return "help";
+        case Command::Varieties: return "varieties";
+        case Command::Quit: return "quit";
+    }
+    return "";
+}
+
+std::string ColourJson(Colour colour) {
+    if (colour == kSystemColour) return "null";
+    char text[16];
+    std::snprintf(text, sizeof text, "\"#%06x\"", colour & 0xFFFFFFu);
+    return text;
+}
+
+std::string PictureJson(Xpm xpm) {
+    const Pixels pixels = DecodeXpm(xpm);
+    std::string out = "{\"width\":" + std::to_string(pixels.width) + ",\"height\":" + std::to_string(pixels.height) +
+                      ",\"argb\":[";
+    for (std::size_t i = 0; i < pixels.argb.size(); ++i) {
+        if (i) out += ',';
+        out += std::to_string(pixels.argb[i]);
+    }
+    return out + "]}";
+}
+
+std::string ControlJson(const ControlRow& row) {
+    std::string out = "{\"name\":" + Quoted(row.name) + ",\"kind\":" + Quoted(KindName(row.kind)) +
+                      ",\"container\":" + Quoted(row.container);
+    out += ",\"left\":" + std::to_string(row.left) + ",\"top\":" + std::to_string(row.top) +
+           ",\"width\":" + std::to_string(row.width) + ",\"height\":" + std::to_string(row.height);
+    out += ",\"caption\":" + Quoted(row.caption);
+    if (row.type != Type::None) {
+        char size[16];
+        std::snprintf(size, sizeof size, "%.2f", PointSize(row.type));
+        out += std::string(",\"pointSize\":") + size + ",\"bold\":" + (IsBold(row.type) ? "true" : "false");
+    }
+    out += ",\"colour\":" + ColourJson(row.textColour) + ",\"align\":" + Quoted(AlignName(row.align)) +
+           ",\"tabIndex\":" + std::to_string(row.tabIndex) + ",\"labels\":" + Quoted(row.labels);
+    const TwipsRect place = InWindow(row);
+    out += ",\"inWindow\":[" + std::to_string(place.left) + "," + std::to_string(place.top) + "," +
+           std::to_string(place.width) + "," + std::to_string(place.height) + "]";
+    if (row.kind == Kind::Option)
+        out += ",\"system\":" + std::to_string(static_cast<int>(SystemOfOption(row.name)));
+    return out + "}";
+}
+
+}  // namespace
+
+std::string BoxJson(const Box& box) {
+    return "{\"title\":" + Quoted(box.title) + ",\"message\":" + Quoted(box.message) + "}";
+}
+
+std::string DescriptionJson(std::string_view moreMembers) {
+    std::string json = "{\"title\":" + Quoted(kWindowTitle);
+    json += ",\"twipsPerPixel\":" + std::to_string(kTwipsPerPixel);
+    json += ",\"clientWidth\":" + std::to_string(kClientWidthTwips);
+    json += ",\"clientHeight\":" + std::to_string(kClientHeightTwips);
+    json += ",\"classicFace\":" + Quoted(kClassicFace);
+    json += ",\"controls\":[";
+    bool first = true;
+    for (const ControlRow& row : WindowControls()) {
+        json += (first ? "" : ",\n") + ControlJson(row);
+        first = false;
+    }
+    json += "],\"diameters\":[";
+    first = true;
+    for (const std::string& entry : DiameterEntries()) {
+        json += (first ? "" : ",") + Quoted(entry);
+        first = false;
+    }
+    json += "],\"fields\":{\"hectares\":" + std::to_string(kHectaresField) +
+            ",\"distance\":" + std::to_string(kDistanceField) + ",\"length\":" + std::to_string(kLengthField) +
+            ",\"width\":" + std::to_string(kWidthField) + ",\"firstResult\":" + std::to_string(kFirstResultField) +
+            ",\"resultCount\":" + std::to_string(calc::kResultCount) + ",\"count\":" + std::to_string(kFieldCount) +
+            "}";
+    json += ",\"resultFields\":[";
+    for (std::size_t i = 0; i < calc::kResultCount; ++i)
+        json += (i ? "," : "") + Quoted(FieldName(kFirstResultField + static_cast<int>(i)));
+    json += "],\"inputFields\":{\"hectares\":" + Quoted(FieldName(kHectaresField)) +
+            ",\"distance\":" + Quoted(FieldName(kDistanceField)) + ",\"length\":" + Quoted(FieldName(kLengthField)) +
+            ",\"width\":" + Quoted(FieldName(kWidthField)) + "}";
+    json += ",\"zero\":" + Quoted(calc::FormatNumber(0));
+    json += ",\"commands\":{";
+    first = true;
+    for (const CommandRow& row : kCommands) {
+        json += std::string(first ? "" : ",") + Quoted(row.button) + ":" + Quoted(CommandName(row.command));
+        first = false;
+    }
+    json += "},\"boxes\":{\"about\":" + BoxJson(InformationBox(Command::About)) +
+            ",\"help\":" + BoxJson(InformationBox(Command::Help)) +
+            ",\"varieties\":" + BoxJson(InformationBox(Command::Varieties)) + "}";
+    // Keyed by the number of each calc::Refusal, and by its name.
+    struct Named {
+        calc::Refusal refusal;
+        const char* name;
+    };
+    constexpr Named refusals[] = {{calc::Refusal::ZeroDistance, "ZeroDistance"},
+                                  {calc::Refusal::ZeroLengthOrWidth, "ZeroLengthOrWidth"},
+                                  {calc::Refusal::TinyDistance, "TinyDistance"},
+                                  {calc::Refusal::TinyLengthOrWidth, "TinyLengthOrWidth"},
+                                  {calc::Refusal::OutOfRange, "OutOfRange"}};
+    json += ",\"refusals\":{";
+    std::string byName = ",\"refusalsByName\":{";
+    first = true;
+    for (const Named& r : refusals) {
+        const std::string box = BoxJson(RefusalBox(r.refusal));
+        json += std::string(first ? "\"" : ",\"") + std::to_string(static_cast<int>(r.refusal)) + "\":" + box;
+        byName += std::string(first ? "" : ",") + Quoted(r.name) + ":" + box;
+        first = false;
+    }
+    json += "}" + byName + "}";
+    json += ",\"pasteRefusalTitle\":" + Quoted(kPasteRefusalTitle);
+    json += ",\"okButton\":" + Quoted(kOkButton);
+    json += ",\"arrowName\":" + Quoted(kArrowPictureName);
+    json += ",\"arrow\":" + PictureJson(ArrowPicture());
+    json += ",\"calculator\":" + PictureJson(CalculatorPicture());
+    json += moreMembers;
+    json += "}\n";
+    return json;
+}
+
+}  // namespace form

@@ -1,0 +1,20 @@
+#pragma once
+// The window's description as one JSON object, for what is built or tested
+// outside C++ (the page, the window scripts): the controls with their places
+// in twips (and in the window's client area), the texts, the commands, the
+// boxes and both pictures as pixels. Written from the tables, never by hand.
+
+#include <string>
+#include <string_view>
+
+#include "form/texts.h"
+
+namespace form {
+
+// The description; `moreMembers` (",\"name\":value..." ) is added at its end.
+std::string DescriptionJson(std::string_view moreMembers = {});
+
+// {"title":...,"message":...}
+std::string BoxJson(const Box& box);
+
+}  // namespace form
