@@ -9,35 +9,43 @@
 # holding 10 000 characters shows them and Reset answers at once; the window
 # resized and offered for maximising, its controls where they were; Salir
 # with exit status 0. Uses WINEPREFIX when given, else a private prefix.
-#   win32_window_test.sh PROGRAM.exe
+#   win32_window_test.sh PROGRAM.exe FORM_JSON
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../tools/xvfb.sh"
 source "$here/../../tools/window_driver.sh"
 source "$here/../../tools/wine.sh"
-source "$here/../realwindow/cases.sh"
 program=$1
+load_description "$2"
 passed=0
 
 CLIP_PID=
+PROGRAM_PID=
+work=$(mktemp -d)
 cleanup() {
-  [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null
+  [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null
   [ -n "$CLIP_PID" ] && { kill "$CLIP_PID" 2>/dev/null || true; }
-  wine reg delete 'HKCU\Control Panel\International' /v sDecimal /f >/dev/null 2>&1 || true
+  [ -n "${WINEPREFIX:-}" ] && { wine reg delete 'HKCU\Control Panel\International' /v sDecimal /f >/dev/null 2>&1 || true; }
   stop_wine_prefix
   stop_xvfb
+  rm -rf "$work"
 }
+trap cleanup EXIT
 start_wine_prefix
 start_xvfb 1024x768
-trap cleanup EXIT
 
 pass() { echo "ok: $*"; passed=$((passed + 1)); }
 
-expect_field() { # field expected
+expect_field() { # control expected
   local shown
   shown=$(read_field "$1")
-  [ "$shown" = "$2" ] || drive_fail "Text$1 shows '$shown', expected '$2'"
+  [ "$shown" = "$2" ] || drive_fail "$1 shows '$shown', expected '$2'"
 }
+mapfile -t results < <(jq -r '.resultFields[]' "$DESCRIPTION")
+hectares=$(jq -r .inputFields.hectares "$DESCRIPTION")
+distance=$(jq -r .inputFields.distance "$DESCRIPTION")
+length=$(jq -r .inputFields.length "$DESCRIPTION")
+calculate=$(button_of calculate)
 
 # Waits for a message box titled TITLE, checks it is one, presses Enter on
 # it and waits for it to close.
@@ -61,36 +69,41 @@ xprop -id "$WINDOW" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || drive_fail "the w
 pass "the window shows its icon"
 
 # Keyboard from the first focus ("Marco Real"): Salir, Combo1, Text1.
+load_case worked_square ,
+worked_hectares=$CASE_HECTARES worked_distance=$CASE_DISTANCE
 xdotool key Tab Tab Tab
-type_text "$WORKED_HECTARES"
+type_text "$CASE_HECTARES"
 # Text2 .. Text7, then Text8 (the distance).
 xdotool key Tab Tab Tab Tab Tab Tab Tab
-type_text "$WORKED_DISTANCE"
-click_twips "${CALCULAR_TWIPS[@]}"
-for i in 0 1 2 3 4 5; do expect_field $((i + 2)) "${WORKED_RESULTS[$i]//./,}"; done
+type_text "$CASE_DISTANCE"
+click_control "$calculate"
+for i in 0 1 2 3 4 5; do expect_field "${results[$i]}" "${CASE_RESULTS[$i]}"; done
 pass "worked example, results with the user's comma"
 
 # A refusal: every input as typed, the results emptied, the box closed by Enter.
-click_twips $(field_twips 8)
-type_text "$REFUSED_DISTANCE"
-click_twips "${CALCULAR_TWIPS[@]}"
-close_box_with_enter "$REFUSAL_TITLE"
-expect_field 8 "$REFUSED_DISTANCE"
-expect_field 1 "$WORKED_HECTARES"
-for n in 2 3 4 5 6 7; do expect_field "$n" ""; done
+load_case distance_with_a_unit_that_reads_zero ,
+click_control "$distance"
+type_text "$CASE_DISTANCE"
+click_control "$calculate"
+close_box_with_enter "$(box_title "$CASE_REFUSAL")"
+expect_field "$distance" "$CASE_DISTANCE"
+expect_field "$hectares" "$worked_hectares"
+for field in "${results[@]}"; do expect_field "$field" ""; done
 pass "refusal keeps the inputs and empties the results"
 
 # Reset by the keyboard: from the distance, Tab goes to "Calcular", then to
 # "Reset"; Enter presses it. Every field shows 0.
-click_twips $(field_twips 8)
+click_control "$distance"
 xdotool key Tab Tab Return
 sleep 0.2
-for n in $(seq 1 10); do expect_field "$n" 0; done
+for field in "$hectares" "${results[@]}" "$distance" "$length" "$(jq -r .inputFields.width "$DESCRIPTION")"; do
+  expect_field "$field" "$(jq -r .zero "$DESCRIPTION")"
+done
 pass "Reset (Tab from Calcular, Enter) writes 0 into the ten fields"
 
 # An information box, closed with Enter.
-click_twips "${ABOUT_TWIPS[@]}"
-close_box_with_enter "$ABOUT_TITLE"
+click_control "$(button_of about)"
+close_box_with_enter "$(box_title about)"
 pass "information box closed with Enter"
 
 # Accented text through the clipboard: pasted into a field, copied back.
@@ -98,16 +111,17 @@ accented="Diámetro ñandú Árboles"
 printf '%s' "$accented" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
 CLIP_PID=$!
 sleep 0.3
-click_twips $(field_twips 9)
+click_control "$length"
 xdotool key --clearmodifiers ctrl+a ctrl+v
 sleep 0.2
 kill "$CLIP_PID" 2>/dev/null || true
 CLIP_PID=
-expect_field 9 "$accented"
+expect_field "$length" "$accented"
 pass "accented text survives the clipboard both ways"
 
 # The diameter keeps what is typed: no completion turns "1" into "10".
-click_twips "${COMBO_TWIPS[@]}"
+read -r left top width height <<<"$(place_of Combo1)"
+click_twips "$left" "$top" $((width - 135)) "$height"  # the text, not the button
 type_text 1
 xdotool key --clearmodifiers ctrl+a ctrl+c
 sleep 0.2
@@ -118,18 +132,19 @@ pass "the diameter keeps what is typed"
 # The option group by the keyboard. Down twice from "Marco Real" selects
 # "Rectangular " (whose length reads 0 here: refused); Up then selects
 # "Tresbolillo".
-click_twips $(field_twips 1)
-type_text "$WORKED_HECTARES"
-click_twips $(field_twips 8)
-type_text "$WORKED_DISTANCE"
-click_twips "${OPTION1_TWIPS[@]}"
+load_case worked_triangular ,
+click_control "$hectares"
+type_text "$CASE_HECTARES"
+click_control "$distance"
+type_text "$CASE_DISTANCE"
+click_control "$(option_of square)"
 xdotool key Down Down
-click_twips "${CALCULAR_TWIPS[@]}"
-close_box_with_enter "$REFUSAL_TITLE"
-click_twips "${OPTION2_TWIPS[@]}"
+click_control "$calculate"
+close_box_with_enter "$(box_title ZeroLengthOrWidth)"
+click_control "$(option_of rectangular)"
 xdotool key Up
-click_twips "${CALCULAR_TWIPS[@]}"
-expect_field 2 "${TRIANGULAR_DENSITY//./,}"
+click_control "$calculate"
+expect_field "${results[0]}" "${CASE_RESULTS[0]}"
 pass "arrow keys move the selection within the option group"
 
 # Puts TEXT on the clipboard (served by xclip until the next call).
@@ -139,17 +154,15 @@ clip_text() { # file
   CLIP_PID=$!
   sleep 0.3
 }
-work=$(mktemp -d)
-trap 'cleanup; rm -rf "$work"' EXIT
 
 # A paste over the Windows limit (32 KiB) is refused with the shared box and
 # the field keeps exactly what it held.
 head -c 40000 /dev/zero | tr '\0' '7' > "$work/long"
 clip_text "$work/long"
-click_twips $(field_twips 9)
+click_control "$length"
 xdotool key --clearmodifiers End ctrl+v
-close_box_with_enter "$REFUSAL_TITLE"
-expect_field 9 "$accented"
+close_box_with_enter "$(jq -r .pasteRefusalTitle "$DESCRIPTION")"
+expect_field "$length" "$accented"
 pass "a paste over the limit is refused with the box, the field unchanged"
 
 # A field holding 10 000 characters (pasted: under the limit) shows its text
@@ -157,25 +170,27 @@ pass "a paste over the limit is refused with the box, the field unchanged"
 # and a click on Reset acts at once.
 head -c 10000 /dev/zero | tr '\0' '7' > "$work/ten"
 clip_text "$work/ten"
-click_twips $(field_twips 1)
+click_control "$hectares"
 xdotool key --clearmodifiers ctrl+a ctrl+v
 sleep 1
-click_twips $(field_twips 8)
+click_control "$distance"
 sleep 0.5
-# The inside of Text1 (3120 4200 735 285 twips), its border left out.
-import -window "$WINDOW" -crop 41x13+210+282 +repage "$work/field.png"
+# The inside of the hectares field, its border left out.
+read -r left top width height <<<"$(place_of "$hectares")"
+import -window "$WINDOW" -crop $((width / 15 - 8))x$((height / 15 - 6))+$((left / 15 + 2))+$((top / 15 + 2)) +repage \
+  "$work/field.png"
 dark=$(convert "$work/field.png" -colorspace Gray -threshold 50% -format '%[fx:round((1-mean)*w*h)]' info:)
 [ "$dark" -ge 10 ] || drive_fail "Text1 holding 10 000 characters is drawn empty ($dark dark pixels)"
-[ "$(read_field 1)" = "$(cat "$work/ten")" ] || drive_fail "Text1 does not hold the 10 000 characters"
+[ "$(read_field "$hectares")" = "$(cat "$work/ten")" ] || drive_fail "the field does not hold the 10 000 characters"
 pass "a field holding 10 000 characters draws its text"
 started=$(date +%s%N)
-click_twips 2640 6000 1095 375  # Reset
+click_control "$(button_of reset)"
 for _ in $(seq 1 40); do
-  [ "$(read_field 1)" = 0 ] && break
+  [ "$(read_field "$hectares")" = 0 ] && break
   sleep 0.05
 done
 elapsed=$((($(date +%s%N) - started) / 1000000))
-expect_field 1 0
+expect_field "$hectares" 0
 [ "$elapsed" -lt 2000 ] || drive_fail "Reset took $elapsed ms with 10 000 characters in Text1"
 pass "Reset acts at once after a field held 10 000 characters ($elapsed ms)"
 
@@ -192,14 +207,14 @@ geometry=$(xdotool getwindowgeometry "$WINDOW" | sed -n 's/.*Geometry: //p')
 import -window "$WINDOW" -crop 100x100+850+550 +repage "$work/beyond.png"
 face=$(convert "$work/beyond.png" -format '%[fx:round(mean*255)]' info:)
 [ "$face" -ge 200 ] || drive_fail "the grown window shows no face beyond its old edge ($face)"
-click_twips $(field_twips 1)
-type_text "$WORKED_HECTARES"
-expect_field 1 "$WORKED_HECTARES"
+click_control "$hectares"
+type_text "$worked_hectares"
+expect_field "$hectares" "$worked_hectares"
 xdotool windowsize --sync "$WINDOW" 500 300
 sleep 0.5
-click_twips $(field_twips 1)
+click_control "$hectares"
 type_text 12
-expect_field 1 12
+expect_field "$hectares" 12
 pass "the window resizes, its controls keep their places"
 xdotool windowsize --sync "$WINDOW" 735 456
 
