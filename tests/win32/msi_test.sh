@@ -6,7 +6,8 @@
 # shortcut "Cálculo de Rurorovirora" in the Start menu points at it with its
 # icon; the installed programs list it with its version; the shortcut starts
 # the program and its window shows; removing it leaves no file, shortcut or
-# registry key behind.
+# registry key behind; a rebuilt package of the same version replaces the
+# installed one.
 #   msi_test.sh INSTALLER.msi PROGRAM.exe VERSION
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -75,17 +76,20 @@ icon=$(grep -i '\.ico$' <<<"$link_texts" | head -n 1) || true
 [ -n "$icon" ] && [ -f "$(unix_path "$icon")" ] || drive_fail "the shortcut's icon '$icon' is not there"
 pass "the Start menu shortcut points at the program, with the icon"
 
-# The entry in the installed programs: Windows keeps it in HKCU or HKLM;
-# read as UTF-16 so the accent survives.
-entry=
-for root in HKCU HKLM; do
-  entry_key="$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product"
-  if wine reg export "$entry_key" "$work/entry.reg" /y >/dev/null 2>&1; then
-    entry=$(iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | tr -d '\r')
-    break
-  fi
-done
-[ -n "$entry" ] || drive_fail "no entry $product among the installed programs"
+# The entry in the installed programs: Windows keeps it in HKCU or HKLM.
+entry_key() { # product code; prints the key of its entry, if any
+  local root
+  for root in HKCU HKLM; do
+    wine reg query "$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$1" >/dev/null 2>&1 &&
+      echo "$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$1" && return 0
+  done
+  return 1
+}
+listed() { entry_key "$1" >/dev/null; }
+entry_key=$(entry_key "$product") || drive_fail "no entry $product among the installed programs"
+# Read as UTF-16, so the accent survives.
+wine reg export "$entry_key" "$work/entry.reg" /y >/dev/null 2>&1
+entry=$(iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | tr -d '\r')
 grep -q -x -F '"DisplayName"="Cálculo de Rurorovirora en Nogal"' <<<"$entry" || drive_fail "entry: $entry"
 grep -q -x -F "\"DisplayVersion\"=\"$version\"" <<<"$entry" || drive_fail "entry: $entry"
 uninstall=$(wine reg query "$entry_key" /v UninstallString | tr -d '\r') || true
@@ -106,16 +110,27 @@ kill -0 "$PROGRAM_PID" 2>/dev/null && drive_fail "Alt+F4 did not end the program
 PROGRAM_PID=
 pass "the shortcut starts the installed program; its window shows; Alt+F4 ends it"
 
-# ---- Remove it without a question: every file and the shortcut go.
-wine msiexec /x "$(winepath -w "$msi")" /qn || drive_fail "msiexec /x ended with status $?"
+# ---- A rebuilt package of the same version (every build has a product
+# code of its own) replaces the installed one rather than standing beside it.
+rebuilt=$work/rebuilt.msi
+rebuilt_product='{0DB1A5E0-17A0-4C1D-9E55-17B0C0DE0017}'
+cp "$msi" "$rebuilt"
+msibuild "$rebuilt" -q "UPDATE Property SET Value='$rebuilt_product' WHERE Property='ProductCode'" \
+  -s "Cálculo de Rurorovirora en Nogal $version" "Equipo de Rurorovirora" "x64;1033" '{0DB1A5E0-17A0-4C1D-9E55-17B0C0DE0018}'
+wine msiexec /i "$(winepath -w "$rebuilt")" /qn || drive_fail "msiexec /i of the rebuilt package ended with status $?"
+listed "$product" && drive_fail "the first build is still listed beside the rebuilt one"
+listed "$rebuilt_product" || drive_fail "the rebuilt package is not listed"
+cmp -s "$installed_exe" "$exe" || drive_fail "no program after the rebuilt package"
+pass "a rebuilt package of the same version replaces the installed one"
+
+# ---- Remove it without a question, as Settings > Apps does with the
+# entry's command: every file and the shortcut go.
+wine msiexec /x "$rebuilt_product" /qn || drive_fail "msiexec /x ended with status $?"
 files >"$work/removed"
 left=$(comm -13 "$work/before" "$work/removed")
 [ -z "$left" ] || drive_fail "left behind: $left"
 [ ! -e "$installed" ] || drive_fail "the folder $installed is left"
 wine reg query 'HKCU\Software\Rurorovirora' >/dev/null 2>&1 && drive_fail "the registry key HKCU\\Software\\Rurorovirora is left"
-for root in HKCU HKLM; do
-  wine reg query "$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product" >/dev/null 2>&1 &&
-    drive_fail "still listed among the installed programs ($root)"
-done
+listed "$rebuilt_product" && drive_fail "still listed among the installed programs"
 pass "removed: no file, shortcut, registry key or entry left"
 echo "$passed passed, 0 failed"
