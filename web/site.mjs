@@ -95,11 +95,13 @@ export function writeSite({ dir, form, version, colour, manifest, png, page }) {
     'manifest.webmanifest': Buffer.from(`${JSON.stringify(siteManifest, null, 2)}\n`),
     ...icons,
   };
-  const worker = readFileSync(fileURLToPath(new URL('service_worker.js', import.meta.url)), 'utf8')
-    .replace('{{CACHE}}', cacheName(version, files))
-    .replace('{{PREFIX}}', cachePrefix)
-    .replace('{{FILES}}', JSON.stringify(Object.keys(files)));
-  if (/\{\{\w+\}\}/.test(worker)) throw new Error('the service worker keeps a {{placeholder}}');
+  let worker = readFileSync(fileURLToPath(new URL('sw.js', import.meta.url)), 'utf8');
+  const names = { CACHE: cacheName(version, files), PREFIX: cachePrefix, FILES: Object.keys(files) };
+  for (const [name, value] of Object.entries(names)) {
+    const line = new RegExp(`^const ${name} = .*;$`, 'm');
+    if (!line.test(worker)) throw new Error(`sw.js declares no ${name}`);
+    worker = worker.replace(line, () => `const ${name} = ${JSON.stringify(value)};`);
+  }
   files['sw.js'] = Buffer.from(worker);
 
   mkdirSync(dir, { recursive: true });

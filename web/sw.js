@@ -2,10 +2,11 @@
 // the calculator opens without a network, and answers from them first, so
 // it opens at once on a weak one. The cache's name holds the version and a
 // hash of the files: a new build is a new worker, which fills its own cache,
-// takes over and removes the old one. (build_page.mjs fills in the names.)
-const CACHE = '{{CACHE}}';
-const PREFIX = '{{PREFIX}}';
-const FILES = {{FILES}};
+// takes over and removes the old one. site.mjs writes the three names for
+// each build in place of these.
+const CACHE = 'rurorovirora-0';
+const PREFIX = 'rurorovirora-';
+const FILES = ['index.html'];
 
 self.addEventListener('install', (event) => {
   // Past any HTTP cache: a new worker must never keep an old page.
