@@ -7,8 +7,9 @@ RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libfontconfig-dev qt6-translati
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream dpkg-dev file
   libx11-dev libxdamage-dev libxfixes-dev
-  # The Windows program: the cross compiler, GoogleTest's sources, Wine.
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64)
+  # The Windows program: the cross compiler, GoogleTest's sources, Wine,
+  # and wixl and msitools for its installer.
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 wixl msitools)
 # The web page: the calculation for WebAssembly (clang 14, wasm32-wasi) and
 # its browser test in Debian's Chromium. Node.js and npm come from Debian
 # only where no node is installed yet (see ensure_node).

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the plain build
 # with warnings as errors (unit, window, high-density and real-window tests),
-# the web page in headless Chromium,
+# the web page and the site to publish (build/site) in headless Chromium,
 # the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, each
 # fuzz target for a bounded time, the Debian package installed, started and
 # removed (this step needs root), and the Windows program cross-built and
-# tested under Wine, with its zip.
+# tested under Wine, with its installer (build/package/*.msi, installed,
+# started and removed under Wine) and its zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
@@ -21,7 +22,7 @@ cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
 
-step "Web page: calc/ in WebAssembly, the page, and its test in headless Chromium"
+step "Web page: calc/ in WebAssembly, the page and the site (build/site), their tests in headless Chromium"
 cmake --preset web
 cmake --build --preset web
 ctest --preset web
@@ -49,13 +50,14 @@ else
   echo "skipped: installing the package needs root"
 fi
 
-step "Windows program: cross-built with mingw-w64, tested under Wine, zipped"
+step "Windows program: cross-built with mingw-w64, its installer (.msi), tested under Wine, zipped"
 windows_started=$(date +%s)
 cmake --preset mingw
 cmake --build --preset mingw
 (
   # One throw-away Wine prefix for the calc suite, the window test and the
-  # screenshot; removed when they are done.
+  # screenshot; removed when they are done. (The installer's test makes a
+  # prefix of its own.)
   source tools/wine.sh
   unset WINEPREFIX
   start_wine_prefix
@@ -64,6 +66,8 @@ cmake --build --preset mingw
   ./tools/win32_screenshot.sh build/mingw/win/rurorovirora.exe build/screenshots/win32.png
 )
 cpack --preset mingw
+# The installer comes with the build (wixl): without it the step fails here.
+ls -l build/package/rurorovirora-*-win64.msi build/package/rurorovirora-*-win64.zip
 echo "Windows step: $(($(date +%s) - windows_started)) s"
 
 step "Screenshots at scale 1 and 2"

@@ -2,15 +2,18 @@
 // window's description (form.json, written by web_form_json), the
 // WebAssembly calculation and the page's template, styles and script here.
 //
-//   node build_page.mjs FORM.json CALC.wasm OUT.html
+//   node build_page.mjs FORM.json CALC.wasm OUT.html [SITE_DIR VERSION]
+//
+// With SITE_DIR it also writes the site to publish there (site.mjs).
 
 import { readFileSync, writeFileSync } from 'node:fs';
 import { deflateRawSync, deflateSync } from 'node:zlib';
 import { fileURLToPath } from 'node:url';
+import { shortName, writeSite } from './site.mjs';
 
-const [formPath, wasmPath, outPath] = process.argv.slice(2);
-if (!outPath) {
-  console.error('usage: node build_page.mjs FORM.json CALC.wasm OUT.html');
+const [formPath, wasmPath, outPath, siteDir, version] = process.argv.slice(2);
+if (!outPath || (siteDir && !version)) {
+  console.error('usage: node build_page.mjs FORM.json CALC.wasm OUT.html [SITE_DIR VERSION]');
   process.exit(2);
 }
 const here = (name) => readFileSync(fileURLToPath(new URL(name, import.meta.url)), 'utf8');
@@ -65,6 +68,7 @@ const arrow = dataUri('image/png', png(form.arrow));
 const windowColour = '#f0f0f0';
 const manifest = {
   name: form.title,
+  short_name: shortName,
   lang: 'es',
   display: 'standalone',
   background_color: windowColour,
@@ -195,7 +199,7 @@ const fill = (template, values) => template.replace(/\{\{(\w+)\}\}/g, (_, k) => 
   if (!(k in values)) throw new Error(`no value for {{${k}}}`);
   return values[k];
 });
-const html = fill(here('page.html'), {
+const values = {
   TITLE: escapeHtml(form.title),
   ICON: icon,
   MANIFEST: dataUri('application/manifest+json', JSON.stringify(manifest)),
@@ -211,5 +215,10 @@ const html = fill(here('page.html'), {
   WASM_SIZE: wasm.length,
   LOADER: `${here('inflate.js').trim()}\n${here('loader.js').trim()}`,
   SCRIPT: `const RURO=${JSON.stringify(config).replace(/</g, '\\u003c')};\n${here('page.js').trim()}`,
-});
-writeFileSync(outPath, html);
+};
+const template = here('page.html');
+writeFileSync(outPath, fill(template, { ...values, TOUCH_ICON: icon, SITE_HEAD: '' }));
+if (siteDir) {
+  writeSite({ dir: siteDir, form, version, colour: windowColour, manifest, png,
+    page: (site) => fill(template, { ...values, ...site }) });
+}
