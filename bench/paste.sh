@@ -16,6 +16,7 @@ cd "$(dirname "$0")/.."
 build=$(cd "${1:-build/ci}" && pwd)
 source tools/xvfb.sh
 source tools/window_driver.sh
+load_description "$build/form/form.json"
 work=$(mktemp -d)
 start_xvfb 1024x768
 # The xclip servers (they serve the selections) end with the X server.
@@ -33,7 +34,7 @@ status_kib() { awk -v k="$2:" '$1 == k {print $2}' "/proc/$1/status"; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 field_length() { # copies Text1 out through the clipboard
   xdotool windowfocus --sync "$WINDOW"
-  click_twips 3120 4200 735 285
+  click_control Text1
   xdotool key --clearmodifiers ctrl+a ctrl+c
   sleep 0.3
   timeout 20 xclip -o -selection clipboard | wc -c
@@ -45,7 +46,7 @@ measure() { # way bytes
   [ "$way" = middle ] && selection=primary
   head -c "$bytes" /dev/zero | tr '\0' '7' > "$work/text"
   launch_program "$work/run"
-  click_twips 3120 4200 735 285  # Text1
+  click_control Text1
   xdotool key --clearmodifiers ctrl+a
   timeout 60 xclip -selection "$selection" -i "$work/text"
   sleep 0.3
@@ -91,7 +92,7 @@ done
 
 # The cursor in a field of 1 MiB, idling.
 PASTE_FIELD_BYTES=1048576 launch_program "$work/run"
-click_twips 3120 4200 735 285
+click_control Text1
 sleep 3
 start=$(cpu_ticks "$PROGRAM_PID")
 sleep 10

@@ -50,7 +50,7 @@ for i in $(seq 0 $((count - 1))); do
   m=$(echo "${memory[i]}" | median)
   c=$(echo "${cpu[i]}" | median)
   mt=$(echo "${main[i]}" | median)
-  r=$( ((i == 0)) && echo 1 || echo "${ratios[i]}" | median)
+  if ((i == 0)); then r=1; else r=$(echo "${ratios[i]}" | median); fi
   awk -v p="${programs[$i]}" -v t="$t" -v m="$m" -v c="$c" -v mt="$mt" -v r="$r" -v bt="$bare_t" -v bm="$bare_m" \
     'BEGIN {printf "%-28s %6.1f ms %.3f x (paired %.3f x)  peak %5.1f MiB %+4.1f MiB  cpu %5.1f ms, main thread %5.1f ms\n",
             p, t, t / bt, r, m / 1024, (m - bm) / 1024, c, mt}'

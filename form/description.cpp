@@ -122,6 +122,19 @@ std::string DescriptionJson(std::string_view moreMembers) {
     json += "],\"inputFields\":{\"hectares\":" + Quoted(FieldName(kHectaresField)) +
             ",\"distance\":" + Quoted(FieldName(kDistanceField)) + ",\"length\":" + Quoted(FieldName(kLengthField)) +
             ",\"width\":" + Quoted(FieldName(kWidthField)) + "}";
+    // The option button of each planting system, by the system's name.
+    json += ",\"options\":{";
+    first = true;
+    for (const ControlRow& row : WindowControls()) {
+        if (row.kind != Kind::Option) continue;
+        const calc::PlantingSystem system = SystemOfOption(row.name);
+        const char* name = system == calc::PlantingSystem::Rectangular  ? "rectangular"
+                           : system == calc::PlantingSystem::Triangular ? "triangular"
+                                                                        : "square";
+        json += std::string(first ? "" : ",") + Quoted(name) + ":" + Quoted(row.name);
+        first = false;
+    }
+    json += "}";
     json += ",\"zero\":" + Quoted(calc::FormatNumber(0));
     json += ",\"commands\":{";
     first = true;

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the set-up scripts: installs the Debian packages the project
 # needs, only those still missing, without asking.
 
@@ -5,7 +6,7 @@
 RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libfontconfig-dev qt6-translations-l10n fonts-liberation)
 # Everything the tests, fuzzing, benchmarks, real-window checks and packaging use.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xdotool xclip x11-utils imagemagick desktop-file-utils appstream dpkg-dev file
+  xvfb xdotool xclip x11-utils imagemagick jq shellcheck clang-format desktop-file-utils appstream dpkg-dev file
   libx11-dev libxdamage-dev libxfixes-dev
   # The Windows program: the cross compiler, GoogleTest's sources, Wine,
   # and wixl and msitools for its installer.

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-ensure_packages xvfb xdotool x11-utils
+ensure_packages xvfb xdotool x11-utils jq
 source tools/xvfb.sh
 log=$(mktemp /tmp/rurorovirora-run.XXXXXX)
 pid=
@@ -22,8 +22,12 @@ start=$SECONDS
 ./tools/run.sh >"$log" 2>&1 &
 pid=$!
 window=
+description=build/release/form/form.json  # written by the build run.sh makes
 while [ -z "$window" ] && [ $((SECONDS - start)) -lt 900 ]; do
-  window=$(xdotool search --onlyvisible --name "^${WINDOW_TITLE}\$" 2>/dev/null | head -n 1) || true
+  if [ -z "${WINDOW_TITLE:-}" ] && [ -f "$description" ]; then load_description "$description"; fi
+  if [ -n "${WINDOW_TITLE:-}" ]; then
+    window=$(xdotool search --onlyvisible --name "^${WINDOW_TITLE}\$" 2>/dev/null | head -n 1) || true
+  fi
   kill -0 "$pid" 2>/dev/null || break
   [ -n "$window" ] || sleep 1
 done

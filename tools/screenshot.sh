@@ -8,6 +8,7 @@ output=${2:-docs/screenshot.png}
 scale=${3:-1}
 source tools/xvfb.sh
 source tools/window_driver.sh
+load_description_for "$program"
 start_xvfb 1600x1200
 trap stop_xvfb EXIT
 export QT_SCALE_FACTOR=$scale

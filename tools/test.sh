@@ -17,24 +17,20 @@ FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 
 step() { printf '\n==== %s\n' "$*"; }
 
+step "House style: clang-format, ESLint, shellcheck"
+./tools/lint.sh
+
 step "Build and test (warnings as errors)"
-cmake --preset ci
-cmake --build --preset ci
-ctest --preset ci
+cmake --workflow --preset ci
 
 step "Web page: calc/ in WebAssembly, the page and the site (build/site), their tests in headless Chromium"
-cmake --preset web
-cmake --build --preset web
-ctest --preset web
+cmake --workflow --preset web
 
 step "Build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
-cmake --preset asan
-cmake --build --preset asan
-ctest --preset asan
+cmake --workflow --preset asan
 
 step "Fuzzing, ${FUZZ_SECONDS} s a target"
-cmake --preset fuzz
-cmake --build --preset fuzz
+cmake --workflow --preset fuzz
 for target in read_number compute_fertiliser; do
   corpus=$(mktemp -d)
   cp fuzz/corpus/"$target"/* "$corpus"/
@@ -52,20 +48,10 @@ fi
 
 step "Windows program: cross-built with mingw-w64, its installer (.msi), tested under Wine, zipped"
 windows_started=$(date +%s)
-cmake --preset mingw
-cmake --build --preset mingw
-(
-  # One throw-away Wine prefix for the calc suite, the window test and the
-  # screenshot; removed when they are done. (The installer's test makes a
-  # prefix of its own.)
-  source tools/wine.sh
-  unset WINEPREFIX
-  start_wine_prefix
-  trap stop_wine_prefix EXIT
-  ctest --preset mingw
-  ./tools/win32_screenshot.sh build/mingw/win/rurorovirora.exe build/screenshots/win32.png
-)
-cpack --preset mingw
+# Configure, build (the installer too), the tests under Wine in a prefix the
+# tests make and remove themselves, and the zip.
+cmake --workflow --preset mingw
+./tools/win32_screenshot.sh build/mingw/win/rurorovirora.exe build/screenshots/win32.png
 # The installer comes with the build (wixl): without it the step fails here.
 ls -l build/package/rurorovirora-*-win64.msi build/package/rurorovirora-*-win64.zip
 echo "Windows step: $(($(date +%s) - windows_started)) s"

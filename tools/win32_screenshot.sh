@@ -10,6 +10,7 @@ output=${2:-docs/win32.png}
 dpi=${3:-96}
 source tools/xvfb.sh
 source tools/window_driver.sh
+load_description_for "$program"
 source tools/wine.sh
 start_wine_prefix
 start_xvfb 1600x1200

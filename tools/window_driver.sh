@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that drive the real program in a real X window.
 # Needs tools/xvfb.sh started first, and load_description before anything
 # that names a control: every title, place and text comes from the window's
@@ -19,6 +20,21 @@ load_description() { # FORM_JSON
     < <(jq -r '.controls[] | "\(.name)|\(.inWindow | map(tostring) | join(" "))"' "$1")
 }
 
+# Reads the description the build that made PROGRAM wrote
+# (build/<preset>/form/form.json, or build/<preset>/host/form/form.json for a
+# cross build).
+load_description_for() { # program
+  local build json
+  build=$(cd "$(dirname "$1")/.." && pwd)
+  for json in "$build/form/form.json" "$build/host/form/form.json"; do
+    if [ -f "$json" ]; then
+      load_description "$json"
+      return 0
+    fi
+  done
+  drive_fail "no window description in $build"
+}
+
 # The title of a box: about, help, varieties, or a refusal's name (ZeroDistance ...).
 box_title() { # which
   jq -r --arg w "$1" '(.boxes[$w] // .refusalsByName[$w]).title' "$DESCRIPTION"
@@ -26,9 +42,7 @@ box_title() { # which
 
 # The option button of a planting system (square, rectangular, triangular).
 option_of() { # system
-  local number
-  case $1 in square) number=0 ;; rectangular) number=1 ;; triangular) number=2 ;; *) drive_fail "no system $1" ;; esac
-  jq -r --argjson n "$number" '.controls[] | select(.kind == "option" and .system == $n) | .name' "$DESCRIPTION"
+  jq -er --arg s "$1" '.options[$s]' "$DESCRIPTION" || drive_fail "no system $1"
 }
 
 # Where a control stands in the window, in twips: left top width height.
@@ -45,19 +59,20 @@ button_of() { # command
 # Loads the plantation NAME of the shared table under SEPARATOR (default
 # "."): CASE_SYSTEM, CASE_HECTARES, CASE_DISTANCE, CASE_LENGTH, CASE_WIDTH,
 # CASE_DIAMETER, and CASE_RESULTS (six texts) or CASE_REFUSAL.
+# shellcheck disable=SC2034  # read by the scripts that source this
 load_case() { # name [separator]
   local separator=${2:-.} name system hectares distance length width diameter sep rest line
   line=$(grep "^$1|" "$DRIVER_ROOT/tests/cases/plantations.txt") || drive_fail "no plantation $1"
   IFS='|' read -r name system hectares distance length width diameter sep rest <<<"$line"
   [ "$sep" = "*" ] || [ "$sep" = "$separator" ] || drive_fail "plantation $1 holds for '$sep' only"
   CASE_SYSTEM=$system CASE_HECTARES=$hectares CASE_DISTANCE=$distance CASE_LENGTH=$length
-  CASE_WIDTH=$width CASE_DIAMETER=$diameter CASE_REFUSAL= CASE_RESULTS=()
+  CASE_WIDTH=$width CASE_DIAMETER=$diameter CASE_REFUSAL='' CASE_RESULTS=()
   if [[ $rest == refused:* ]]; then
     CASE_REFUSAL=${rest#refused:}
   else
     local text
     IFS='|' read -r -a CASE_RESULTS <<<"$rest"
-    for text in "${!CASE_RESULTS[@]}"; do CASE_RESULTS[$text]=${CASE_RESULTS[$text]/./$separator}; done
+    for text in "${!CASE_RESULTS[@]}"; do CASE_RESULTS[text]=${CASE_RESULTS[text]/./$separator}; done
   fi
 }
 

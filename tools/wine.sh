@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that run the Windows program under Wine: a private,
 # throw-away Wine prefix. With WINEPREFIX already set (a prefix made by the
 # caller for several tests), that one is used and left to the caller.
@@ -19,7 +20,7 @@ start_wine_prefix() {
   export WINEPREFIX
   WINE_PREFIX_OWNED=1
   # The first start lays out the prefix; no display needed.
-  DISPLAY= wineboot --init >/dev/null 2>&1
+  DISPLAY='' wineboot --init >/dev/null 2>&1
   wineserver --wait
 }
 

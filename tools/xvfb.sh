@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that need a real window: starts a private Xvfb
 # server; the caller stops it with stop_xvfb (in its EXIT trap).
 #   start_xvfb [WIDTHxHEIGHT]  -> exports DISPLAY
@@ -14,8 +15,8 @@ start_xvfb() {
   export XDG_RUNTIME_DIR
   # No session bus: nothing may start a stray bus daemon.
   export DBUS_SESSION_BUS_ADDRESS="disabled:"
-  local i display=
-  for i in $(seq 1 200); do
+  local display=
+  for _ in $(seq 1 200); do
     display=$(head -n 1 "$number_file")
     [ -n "$display" ] && break
     kill -0 "$XVFB_PID" 2>/dev/null || break

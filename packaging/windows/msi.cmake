@@ -1,4 +1,4 @@
-# The Windows installer, included by win/CMakeLists.txt: wixl (msitools)
+# The Windows installer, included by packaging/windows/CMakeLists.txt: wixl (msitools)
 # builds rurorovirora-VERSION-win64.msi from rurorovirora.wxs, the program
 # and its icon, next to the zip in build/package. Per user, no administrator.
 find_program(RURO_WIXL wixl)
@@ -8,7 +8,7 @@ if(NOT RURO_WIXL)
 endif()
 
 set(RURO_PACKAGE_DIR ${PROJECT_SOURCE_DIR}/build/package CACHE PATH "Folder the Windows installer is written to")
-set(RURO_MSI ${RURO_PACKAGE_DIR}/rurorovirora-${PROJECT_VERSION}-win64.msi)
+set(RURO_MSI ${RURO_PACKAGE_DIR}/rurorovirora-${PROJECT_VERSION}-win64.msi CACHE INTERNAL "The Windows installer")
 set(msi_wxs ${PROJECT_SOURCE_DIR}/packaging/windows/rurorovirora.wxs)
 set(msi_stage ${CMAKE_CURRENT_BINARY_DIR}/msi)
 # wixl 0.101 takes its files by paths relative to where it runs: it runs
@@ -24,11 +24,3 @@ add_custom_command(OUTPUT ${RURO_MSI}
   COMMENT "Writing the Windows installer ${RURO_MSI}"
   VERBATIM)
 add_custom_target(msi ALL DEPENDS ${RURO_MSI})
-
-if(RURO_BUILD_TESTS)
-  # Installed, started and removed under Wine in a prefix of its own (needs
-  # wine, msitools, Xvfb and xdotool).
-  add_test(NAME win32_msi
-           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/win32/msi_test.sh ${RURO_MSI} $<TARGET_FILE:rurorovirora> ${PROJECT_VERSION})
-  set_tests_properties(win32_msi PROPERTIES TIMEOUT 180)
-endif()

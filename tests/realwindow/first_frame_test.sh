@@ -13,7 +13,7 @@ trap 'stop_xvfb; rm -rf "$out"' EXIT
 
 failed=0
 for scale in 1 2; do
-  size=$(( 11025 / 15 * scale ))x$(( 6840 / 15 * scale ))
+  size=$((11025 * scale / 15))x$((6840 * scale / 15))
   QT_SCALE_FACTOR=$scale "$probe" --save "$out/frame.ppm" "$size" "$program" >/dev/null
   reference=$here/first_frame_scale$scale.png
   if cmp -s <(convert "$reference" -depth 8 rgb:-) <(convert "$out/frame.ppm" -depth 8 rgb:-); then

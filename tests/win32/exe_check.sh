@@ -33,7 +33,7 @@ import sys
 sys.exit(0 if sys.argv[2].encode(sys.argv[3]) in open(sys.argv[1], 'rb').read() else 1)
 PY
 }
-has_text "ProductVersion" utf-16-le && has_text "$version" utf-16-le || fail "no version $version"
+{ has_text "ProductVersion" utf-16-le && has_text "$version" utf-16-le; } || fail "no version $version"
 has_text "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2</dpiAwareness>" utf-8 \
   || fail "the manifest does not ask for per-monitor DPI awareness"
 passed=$((passed + 1))

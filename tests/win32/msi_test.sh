@@ -8,7 +8,7 @@
 # the program and its window shows; removing it leaves no file, shortcut or
 # registry key behind; a rebuilt package of the same version replaces the
 # installed one.
-#   msi_test.sh INSTALLER.msi PROGRAM.exe VERSION
+#   msi_test.sh INSTALLER.msi PROGRAM.exe VERSION FORM_JSON
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../tools/xvfb.sh"
@@ -17,6 +17,7 @@ source "$here/../../tools/wine.sh"
 msi=$(realpath "$1")
 exe=$2
 version=$3
+load_description "$4"
 passed=0
 pass() { echo "ok: $*"; passed=$((passed + 1)); }
 
@@ -73,7 +74,7 @@ pass "the program in the user's programs folder, nothing outside the profile"
 link_texts=$({ strings -a "$shortcut"; strings -a -el "$shortcut"; } | sed 's/^.*\([A-Z]:\\\)/\1/')
 grep -q -i -x -F "$installed_exe_w" <<<"$link_texts" || drive_fail "the shortcut does not point at the installed program"
 icon=$(grep -i '\.ico$' <<<"$link_texts" | head -n 1) || true
-[ -n "$icon" ] && [ -f "$(unix_path "$icon")" ] || drive_fail "the shortcut's icon '$icon' is not there"
+{ [ -n "$icon" ] && [ -f "$(unix_path "$icon")" ]; } || drive_fail "the shortcut's icon '$icon' is not there"
 pass "the Start menu shortcut points at the program, with the icon"
 
 # The entry in the installed programs: Windows keeps it in HKCU or HKLM.

@@ -70,7 +70,7 @@ pass "the window shows its icon"
 
 # Keyboard from the first focus ("Marco Real"): Salir, Combo1, Text1.
 load_case worked_square ,
-worked_hectares=$CASE_HECTARES worked_distance=$CASE_DISTANCE
+worked_hectares=$CASE_HECTARES
 xdotool key Tab Tab Tab
 type_text "$CASE_HECTARES"
 # Text2 .. Text7, then Text8 (the distance).

@@ -10,14 +10,16 @@ import { createRequire } from 'node:module';
 import { dirname, join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { launch, load, openPage, pageUrl } from './browser.mjs';
+import { plantation } from './cases.mjs';
 import { pathToFileURL } from 'node:url';
 
 const pagePath = process.env.RURO_PAGE;
 const form = JSON.parse(readFileSync(process.env.RURO_FORM ?? join(dirname(pagePath), 'form.json'), 'utf8'));
 const identity = JSON.parse(readFileSync(process.env.RURO_IDENTITY ?? join(dirname(pagePath), 'identity.json'), 'utf8'));
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
-const results = Array.from({ length: form.fields.resultCount }, (_, i) => `Text${form.fields.firstResult + i}`);
-const inputs = ['Text1', 'Text8', 'Text9', 'Text10', 'Combo1'];
+const results = form.resultFields;
+const inputs = [...Object.values(form.inputFields), 'Combo1'];
+const button = (command) => Object.keys(form.commands).find((name) => form.commands[name] === command);
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -137,9 +139,7 @@ describe('the window', () => {
     const byName = new Map(form.controls.map((c) => [c.name, c]));
     const origin = await page.$eval('#Form1', (e) => e.getBoundingClientRect().toJSON());
     for (const c of form.controls) {
-      let left = c.left;
-      let top = c.top;
-      for (let p = byName.get(c.container); p; p = byName.get(p.container)) { left += p.left; top += p.top; }
+      const [left, top] = c.inWindow;
       const selector = c.kind === 'option' ? `label:has(#${c.name})` : `#${c.name}`;
       const r = await page.$eval(selector, (e) => e.getBoundingClientRect().toJSON());
       const expected = [left, top, c.width, c.height].map((t) => t / form.twipsPerPixel);
@@ -161,23 +161,29 @@ describe('the window', () => {
 
   test('typing and clicking through two calculations, in the language\'s separator', async () => {
     const page = await ready({ language: 'es-ES' });
-    await typeInto(page, 'Text1', '10');
-    await typeInto(page, 'Text8', '7');
-    await typeInto(page, 'Combo1', '3');
-    await page.click('#Command2');
-    assert.deepEqual(await values(page, results), ['204,082', '2040,82', '0,48', '979,59', '4778,5', '96']);
+    const square = plantation('worked_square', ',');
+    const option = (system) => form.options[system];
+    assert.equal(option(square.system), 'Option1');
+    await typeInto(page, form.inputFields.hectares, square.hectares);
+    await typeInto(page, form.inputFields.distance, square.distance);
+    await typeInto(page, 'Combo1', square.diameter);
+    await page.click(`#${button('calculate')}`);
+    assert.deepEqual(await values(page, results), square.results);
 
     // Rectangular by the arrow keys: from "Marco Real" down past "Tresbolillo".
+    const rectangular = plantation('worked_rectangular', ',');
     await page.focus('#Option1');
     await page.keyboard.press('ArrowDown');
     await page.keyboard.press('ArrowDown');
-    assert.equal(await page.$eval('#Option2', (e) => e.checked), true);
-    assert.equal(await focused(page), 'Option2');
-    await typeInto(page, 'Text9', '10');
-    await typeInto(page, 'Text10', '8');
-    await page.focus('#Command2');
+    const chosen = option(rectangular.system);
+    assert.equal(await page.$eval(`#${chosen}`, (e) => e.checked), true);
+    assert.equal(await focused(page), chosen);
+    await typeInto(page, form.inputFields.hectares, rectangular.hectares);
+    await typeInto(page, form.inputFields.length, rectangular.length);
+    await typeInto(page, form.inputFields.width, rectangular.width);
+    await page.focus(`#${button('calculate')}`);
     await page.keyboard.press('Enter');
-    assert.deepEqual(await values(page, results), ['125', '1250', '0,48', '600', '2926,83', '59']);
+    assert.deepEqual(await values(page, results), rectangular.results);
     assert.equal((await box(page)).open, false);
     await page.close();
   });
@@ -373,12 +379,13 @@ describe('offline and accessible', () => {
     });
     await page.setOfflineMode(true);
     await load(page);
-    await typeInto(page, 'Text1', '10');
-    await typeInto(page, 'Text8', '7');
-    await page.click('#Command2');
-    await page.click('#Command5');
+    const worked = plantation('worked_square');
+    await typeInto(page, form.inputFields.hectares, worked.hectares);
+    await typeInto(page, form.inputFields.distance, worked.distance);
+    await page.click(`#${button('calculate')}`);
+    await page.click(`#${button('help')}`);
     await page.keyboard.press('Enter');
-    assert.equal(await value(page, 'Text7'), '96');
+    assert.deepEqual(await values(page, results), worked.results);
     assert.deepEqual(requests.filter((url) => url !== pageUrl() && !url.startsWith('data:')), []);
     await page.close();
   });
