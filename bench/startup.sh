@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up benchmark, measured from outside the program under a private Xvfb:
 # from starting the process to the X server holding its window's first
-# painted frame (bench/paint_probe watches the damage events), the peak
+# painted frame (tests/realwindow/paint_probe watches the damage events), the peak
 # resident memory at that moment, and the processor time used (all threads,
 # and the main thread alone). The program runs interleaved with a bare Qt
 # window of the same size holding one label; each run takes them in turn,
@@ -16,7 +16,7 @@ build=${1:-build/ci}
 runs=${2:-21}
 shift $(( $# < 2 ? $# : 2 ))
 size=$(( 11025 / 15 ))x$(( 6840 / 15 ))  # the window's client area, in pixels
-probe=$build/bench/paint_probe
+probe=$build/tests/realwindow/paint_probe
 programs=("$build/bench/bare_window" "$build/app/rurorovirora" "$@")
 source tools/xvfb.sh
 start_xvfb 1024x768

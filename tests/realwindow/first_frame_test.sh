@@ -2,18 +2,19 @@
 # The program's first painted frame in a real X window (Xvfb), caught by the
 # start-up probe, must match the reference frames pixel for pixel at screen
 # scales 1 and 2: what speeds up the start may not change what is shown.
-#   first_frame_test.sh PROBE PROGRAM
+#   first_frame_test.sh PROBE PROGRAM FORM_JSON
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 probe=$1 program=$2
 source "$here/../../tools/xvfb.sh"
-start_xvfb 1600x1200
+read -r width height per_pixel < <(jq -r '"\(.clientWidth) \(.clientHeight) \(.twipsPerPixel)"' "$3")
 out=$(mktemp -d)
 trap 'stop_xvfb; rm -rf "$out"' EXIT
+start_xvfb 1600x1200
 
 failed=0
 for scale in 1 2; do
-  size=$((11025 * scale / 15))x$((6840 * scale / 15))
+  size=$((width * scale / per_pixel))x$((height * scale / per_pixel))
   QT_SCALE_FACTOR=$scale "$probe" --save "$out/frame.ppm" "$size" "$program" >/dev/null
   reference=$here/first_frame_scale$scale.png
   if cmp -s <(convert "$reference" -depth 8 rgb:-) <(convert "$out/frame.ppm" -depth 8 rgb:-); then
