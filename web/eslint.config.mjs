@@ -7,7 +7,7 @@ export default [
   { ignores: ['node_modules/**'] },
   js.configs.recommended,
   {
-    files: ['page.js', 'loader.js', 'inflate.js', '*.sw.js', 'sw.js'],
+    files: ['page.js', 'loader.js', '*.sw.js', 'sw.js'],
     languageOptions: { sourceType: 'script', globals: { ...globals.browser, RURO: 'readonly', calculationLoading: 'readonly' } },
   },
   {
