@@ -121,7 +121,6 @@ describe('the window', () => {
   for (const width of [1280, 735]) test(`at ${width} px every control stands at its place, 15 twips to a pixel`, async () => {
     const page = await ready({ width, height: 720 });
     assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= width, 'scrolls sideways');
-    const byName = new Map(form.controls.map((c) => [c.name, c]));
     const origin = await page.$eval('#Form1', (e) => e.getBoundingClientRect().toJSON());
     for (const c of form.controls) {
       const [left, top] = c.inWindow;
