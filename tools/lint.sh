@@ -12,7 +12,7 @@ if ! clang-format --dry-run --Werror "${cxx[@]}"; then
   status=1
 fi
 
-if ! (cd web && npx --no-install eslint . ../bench/*.mjs); then
+if ! web/node_modules/.bin/eslint --config web/eslint.config.mjs web bench; then
   echo "lint: ESLint found faults in web/ or bench/" >&2
   status=1
 fi

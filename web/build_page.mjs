@@ -212,8 +212,7 @@ const values = {
   PAGE_NOT_STARTED: escapeHtml(form.pageNotStarted),
   START_AGAIN: escapeHtml(form.startAgain),
   WASM: deflateRawSync(wasm, { level: 9 }).toString('base64'),
-  WASM_SIZE: wasm.length,
-  LOADER: `${here('inflate.js').trim()}\n${here('loader.js').trim()}`,
+  LOADER: here('loader.js').trim(),
   SCRIPT: `const RURO=${JSON.stringify(config).replace(/</g, '\\u003c')};\n${here('page.js').trim()}`,
 };
 const template = here('page.html');

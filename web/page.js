@@ -52,7 +52,7 @@ function answered(size) {
   return named(JSON.parse(decoder.decode(bytesView().subarray(at, at + size))));
 }
 const row = (name) => rows.get(name) ?? -1;
-const model = {
+const windowModel = {
   edit: (name, text) => calc.ruro_edit(row(name), put(text)) === 1,
   select: (name) => calc.ruro_select(row(name)) === 1,
   start: () => answered(calc.ruro_start()),
@@ -69,9 +69,9 @@ const model = {
 const changed = new Set();
 let selectionChanged = false;
 function handOver() {
-  for (const name of changed) model.edit(name, $(name).value);
+  for (const name of changed) windowModel.edit(name, $(name).value);
   changed.clear();
-  if (selectionChanged) model.select((radios.find((r) => r.checked) ?? radios[0]).id);
+  if (selectionChanged) windowModel.select((radios.find((r) => r.checked) ?? radios[0]).id);
   selectionChanged = false;
 }
 form1.addEventListener('input', (e) => { if (rows.has(e.target.id) && e.target.type === 'text') changed.add(e.target.id); });
@@ -150,12 +150,12 @@ $('startAgain').addEventListener('click', () => {
   form1.hidden = false;
   changed.clear();
   selectionChanged = false;
-  show(model.start());
+  show(windowModel.start());
 });
 
 for (const button of form1.querySelectorAll('button.command')) {
   button.addEventListener('click', () =>
-    withModel(() => show(model.press(button.id, decimalSeparator())), explainNotStarted));
+    withModel(() => show(windowModel.press(button.id, decimalSeparator())), explainNotStarted));
 }
 
 // ---- Tab and Shift+Tab go along the model's chain. From its ends the
@@ -177,11 +177,11 @@ document.addEventListener('keydown', (e) => {
   const from = controlOf(document.activeElement);
   if (!calc) {
     e.preventDefault();
-    withModel(() => show(model.tab(from, !e.shiftKey)));
+    withModel(() => show(windowModel.tab(from, !e.shiftKey)));
     return;
   }
   handOver();
-  const answer = model.tab(from, !e.shiftKey);
+  const answer = windowModel.tab(from, !e.shiftKey);
   if (answer.leave) {
     letTheBrowserMoveOn();
     return;
@@ -198,7 +198,7 @@ for (const radio of radios) {
     const arrow = arrows[e.key];
     if (arrow === undefined || e.altKey || e.ctrlKey || e.metaKey || e.shiftKey || notStarted) return;
     e.preventDefault();
-    withModel(() => show(model.key(radio.id, arrow)));
+    withModel(() => show(windowModel.key(radio.id, arrow)));
   });
 }
 
@@ -223,10 +223,10 @@ function utf8Bytes(text) {
 // needs no count of its bytes, which for 50 MB would take a while.
 function pasteAnswer(name, replaced, text) {
   const replacedBytes = utf8Bytes(replaced);
-  const fewest = model.paste(name, replacedBytes, text.length);
+  const fewest = windowModel.paste(name, replacedBytes, text.length);
   if (fewest.box) return fewest;
-  const most = model.paste(name, replacedBytes, 3 * text.length);
-  return most.box ? model.paste(name, replacedBytes, utf8Bytes(text)) : most;
+  const most = windowModel.paste(name, replacedBytes, 3 * text.length);
+  return most.box ? windowModel.paste(name, replacedBytes, utf8Bytes(text)) : most;
 }
 const isField = (e) => e instanceof HTMLInputElement && e.type === 'text' && rows.has(e.id);
 const selected = (field) => field.value.slice(field.selectionStart ?? 0, field.selectionEnd ?? 0);
@@ -353,4 +353,4 @@ const ready = calculationLoading.then((exports) => {
   $('notStarted').hidden = false;
   document.documentElement.dataset.ready = 'failed';
 });
-window.rurorovirora = { model, decimalSeparator, ready, memoryBytes: () => calc?.memory.buffer.byteLength ?? 0 };
+window.rurorovirora = { model: windowModel, decimalSeparator, ready, memoryBytes: () => calc?.memory.buffer.byteLength ?? 0 };
