@@ -29,6 +29,10 @@ void BM_ReadNumberLongText(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_ReadNumberLongText)->RangeMultiplier(10)->Range(1'000, 10'000'000)->Unit(benchmark::kMicrosecond)->Complexity();
+BENCHMARK(BM_ReadNumberLongText)
+    ->RangeMultiplier(10)
+    ->Range(1'000, 10'000'000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity();
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace calc {
 namespace {
 
 constexpr double kSquareMetresPerHectare = 10000;
-constexpr double kNitrogenPerInch = 0.16;        // kg of nitrogen per inch of trunk diameter
+constexpr double kNitrogenPerInch = 0.16;          // kg of nitrogen per inch of trunk diameter
 constexpr double kSulphateNitrogenPercent = 20.5;  // nitrogen in ammonium sulphate
 constexpr double kBagKilograms = 50;
 // The angle of an equilateral triangle, in degrees, and the eight-digit pi the
@@ -80,8 +80,8 @@ FertiliserResults ComputeFertiliser(const FertiliserInputs& inputs, std::string_
     r.sulphate = (r.totalNitrogen * 100) / kSulphateNitrogenPercent;
     r.bags = r.sulphate / kBagKilograms;
 
-    const std::array<double, kResultCount> values = {
-        r.density, r.totalTrees, r.nitrogenPerTree, r.totalNitrogen, r.sulphate, r.bags};
+    const std::array<double, kResultCount> values = {r.density,       r.totalTrees, r.nitrogenPerTree,
+                                                     r.totalNitrogen, r.sulphate,   r.bags};
     for (std::size_t i = 0; i < kResultCount; ++i) {
         // A value beyond a double's range stays infinite (or NaN) when rounded;
         // so many trees to the hectare come from too small a spacing.

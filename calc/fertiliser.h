@@ -46,7 +46,13 @@ enum class Refusal {
 // Index of each result in FertiliserResults::texts, in the order of the
 // window's result fields.
 enum ResultIndex : std::size_t {
-    kDensity, kTotalTrees, kNitrogenPerTree, kTotalNitrogen, kSulphate, kBags, kResultCount
+    kDensity,
+    kTotalTrees,
+    kNitrogenPerTree,
+    kTotalNitrogen,
+    kSulphate,
+    kBags,
+    kResultCount
 };
 
 // What each display text is rounded to with RoundTo, indexed by ResultIndex:
@@ -78,7 +84,6 @@ struct FertiliserResults {
 // by default): see ReadNumber. Never yields an
 // infinite or NaN result: a zero divisor or a value out of range gives a
 // refusal instead.
-FertiliserResults ComputeFertiliser(const FertiliserInputs& inputs,
-                                    std::string_view decimalSeparator = ".");
+FertiliserResults ComputeFertiliser(const FertiliserInputs& inputs, std::string_view decimalSeparator = ".");
 
 }  // namespace calc

@@ -24,16 +24,16 @@ inline constexpr Colour kBlue = 0xFF0000FF;
 inline constexpr Colour kDarkBlue = 0xFF0000C0;
 
 struct ControlRow {
-    const char* name;       // e.g. "Text8"
+    const char* name;  // e.g. "Text8"
     Kind kind;
-    const char* container;  // name of the frame it stands in; nullptr: the window
+    const char* container;         // name of the frame it stands in; nullptr: the window
     int left, top, width, height;  // twips, from the container's top-left
-    const char* caption;    // caption or first text (UTF-8); nullptr for the picture
+    const char* caption;           // caption or first text (UTF-8); nullptr for the picture
     Type type;
-    Colour textColour;      // kSystemColour or a caption colour
-    Align align;            // labels only
+    Colour textColour;  // kSystemColour or a caption colour
+    Align align;        // labels only
     int tabIndex;
-    const char* labels;     // labels only: the field this label names
+    const char* labels;  // labels only: the field this label names
 };
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -57,8 +57,8 @@ std::string ColourJson(Colour colour) {
 
 std::string PictureJson(Xpm xpm) {
     const Pixels pixels = DecodeXpm(xpm);
-    std::string out = "{\"width\":" + std::to_string(pixels.width) + ",\"height\":" + std::to_string(pixels.height) +
-                      ",\"argb\":[";
+    std::string out =
+        "{\"width\":" + std::to_string(pixels.width) + ",\"height\":" + std::to_string(pixels.height) + ",\"argb\":[";
     for (std::size_t i = 0; i < pixels.argb.size(); ++i) {
         if (i) out += ',';
         out += std::to_string(pixels.argb[i]);
@@ -82,8 +82,7 @@ std::string ControlJson(const ControlRow& row) {
     const TwipsRect place = InWindow(row);
     out += ",\"inWindow\":[" + std::to_string(place.left) + "," + std::to_string(place.top) + "," +
            std::to_string(place.width) + "," + std::to_string(place.height) + "]";
-    if (row.kind == Kind::Option)
-        out += ",\"system\":" + std::to_string(static_cast<int>(SystemOfOption(row.name)));
+    if (row.kind == Kind::Option) out += ",\"system\":" + std::to_string(static_cast<int>(SystemOfOption(row.name)));
     return out + "}";
 }
 

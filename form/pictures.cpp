@@ -17,9 +17,8 @@ Xpm CalculatorPicture() { return {calculator_xpm, std::size(calculator_xpm)}; }
 
 Pixels DecodeXpm(Xpm xpm) {
     int width = 0, height = 0, colours = 0, perPixel = 0;
-    if (xpm.empty() || std::sscanf(xpm[0], "%d %d %d %d", &width, &height, &colours, &perPixel) != 4 ||
-        perPixel != 1 || width <= 0 || height <= 0 || colours <= 0 ||
-        xpm.size() != static_cast<std::size_t>(1 + colours + height))
+    if (xpm.empty() || std::sscanf(xpm[0], "%d %d %d %d", &width, &height, &colours, &perPixel) != 4 || perPixel != 1 ||
+        width <= 0 || height <= 0 || colours <= 0 || xpm.size() != static_cast<std::size_t>(1 + colours + height))
         return {};
 
     std::array<std::uint32_t, 256> palette{};

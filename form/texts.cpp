@@ -17,8 +17,7 @@ std::string_view RefusalMessage(calc::Refusal refusal) {
             return "El largo o el ancho es demasiado pequeño para calcular. Escriba en Largo (m) y Ancho (m) "
                    "la separación entre árboles, en metros.";
         case calc::Refusal::OutOfRange:
-        case calc::Refusal::None:
-            break;
+        case calc::Refusal::None: break;
     }
     return "Los valores escritos son demasiado grandes para calcular. Revise las hectáreas, la separación "
            "entre árboles y el diámetro.";
@@ -49,8 +48,8 @@ std::string PasteRefusalMessage(std::size_t longestBytes) {
         for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, 1, ' ');
         return digits;
     };
-    return "El texto es demasiado largo para pegarlo: un campo admite hasta " + grouped(longestBytes / 1024) +
-           " KB (" + grouped(longestBytes) + " bytes). El campo queda como estaba.";
+    return "El texto es demasiado largo para pegarlo: un campo admite hasta " + grouped(longestBytes / 1024) + " KB (" +
+           grouped(longestBytes) + " bytes). El campo queda como estaba.";
 }
 
 }  // namespace form

@@ -74,9 +74,8 @@ std::vector<const ControlRow*> FocusOrder() {
     std::vector<const ControlRow*> order;
     for (const ControlRow& row : WindowControls())
         if (TakesFocus(row.kind)) order.push_back(&row);
-    std::stable_sort(order.begin(), order.end(), [](const ControlRow* a, const ControlRow* b) {
-        return a->tabIndex < b->tabIndex;
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
     return order;
 }
 
@@ -148,9 +147,12 @@ Answer WindowModel::Press(std::string_view button, std::string_view decimalSepar
 Answer WindowModel::Run(Command command, std::string_view decimalSeparator) {
     switch (command) {
         case Command::Calculate: {
-            const calc::FertiliserInputs inputs{System(), Text(FieldName(kHectaresField)),
-                                                Text(FieldName(kDistanceField)), Text(FieldName(kLengthField)),
-                                                Text(FieldName(kWidthField)), Text(kDiameterList)};
+            const calc::FertiliserInputs inputs{System(),
+                                                Text(FieldName(kHectaresField)),
+                                                Text(FieldName(kDistanceField)),
+                                                Text(FieldName(kLengthField)),
+                                                Text(FieldName(kWidthField)),
+                                                Text(kDiameterList)};
             calc::FertiliserResults results = calc::ComputeFertiliser(inputs, decimalSeparator);
             // A refusal leaves every input as typed and empties the six
             // results (its texts are empty): they belong to no calculation.

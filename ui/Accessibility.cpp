@@ -112,7 +112,8 @@ private:
 QAccessibleInterface* WindowInterfaces(const QString& className, QObject* object) {
     if (className == QLatin1String(FlatFrame::staticMetaObject.className()))
         return new Frame(static_cast<FlatFrame*>(object));
-    if (className == QLatin1String("QRadioButton") && qobject_cast<FlatFrame*>(static_cast<QWidget*>(object)->parentWidget()))
+    if (className == QLatin1String("QRadioButton") &&
+        qobject_cast<FlatFrame*>(static_cast<QWidget*>(object)->parentWidget()))
         return new Option(static_cast<QRadioButton*>(object));
     return nullptr;
 }

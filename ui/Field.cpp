@@ -60,7 +60,8 @@ void Field::keyPressEvent(QKeyEvent* event) {
         // Ctrl+Shift+Insert takes the selection where the system has one.
         const bool selection = QApplication::clipboard()->supportsSelection() && event->key() == Qt::Key_Insert &&
                                event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
-        const QString pasted = QApplication::clipboard()->text(selection ? QClipboard::Selection : QClipboard::Clipboard);
+        const QString pasted =
+            QApplication::clipboard()->text(selection ? QClipboard::Selection : QClipboard::Clipboard);
         if (!takes(pasted, selectedText())) {
             event->accept();
             return;

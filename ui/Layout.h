@@ -10,12 +10,12 @@
 namespace ui {
 
 using form::ControlRow;
+using form::kClientHeightTwips;
+using form::kClientWidthTwips;
 using form::Kind;
+using form::kTwipsPerPixel;
 using form::Type;
 using form::WindowControls;
-using form::kTwipsPerPixel;
-using form::kClientWidthTwips;
-using form::kClientHeightTwips;
 
 inline QRect TwipsToPixels(int left, int top, int width, int height) {
     return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};

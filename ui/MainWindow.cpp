@@ -94,8 +94,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
             button->setAutoDefault(true);  // Enter clicks the focused button, as Space does
             return button;
         }
-        case Kind::Option:
-            return new OptionButton(caption, container);
+        case Kind::Option: return new OptionButton(caption, container);
         case Kind::Text: {
             auto* edit = new Field(caption, container);
             edit->setMaxLength(kUnlimited);
@@ -104,8 +103,8 @@ QWidget* CreateControl(const ControlRow& row, QWidget* container) {
         case Kind::Combo: {
             auto* combo = new DiameterList(container);
             combo->setLineEdit(new Field(QString(), combo));  // editable, with the field's paste rules
-            combo->setInsertPolicy(QComboBox::NoInsert);  // typing a diameter adds no item
-            combo->setCompleter(nullptr);                 // "1" stays "1", not "10"
+            combo->setInsertPolicy(QComboBox::NoInsert);      // typing a diameter adds no item
+            combo->setCompleter(nullptr);                     // "1" stays "1", not "10"
             for (const std::string& entry : form::DiameterEntries()) combo->addItem(QString::fromStdString(entry));
             combo->setCurrentIndex(-1);
             combo->lineEdit()->setMaxLength(kUnlimited);
@@ -245,7 +244,8 @@ bool MainWindow::focusNextPrevChild(bool next) {
     // The desktop window wraps round at the chain's ends (`leave` is for a
     // page, which hands the focus on).
     const QByteArray from = controlOf(focusWidget()).toLatin1();
-    const form::Answer answer = model_.Tab(std::string_view(from.constData(), static_cast<std::size_t>(from.size())), next);
+    const form::Answer answer =
+        model_.Tab(std::string_view(from.constData(), static_cast<std::size_t>(from.size())), next);
     if (QWidget* to = control(answer.focus)) to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }

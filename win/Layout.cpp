@@ -27,9 +27,7 @@ Rect ClientRect(int dpi) {
     return {0, 0, TwipsToPixels(form::kClientWidthTwips, dpi), TwipsToPixels(form::kClientHeightTwips, dpi)};
 }
 
-int FontHeight(form::Type type, int dpi) {
-    return -static_cast<int>(std::lround(form::PointSize(type) * dpi / 72.0));
-}
+int FontHeight(form::Type type, int dpi) { return -static_cast<int>(std::lround(form::PointSize(type) * dpi / 72.0)); }
 
 std::vector<Creation> CreationOrder() {
     const std::vector<const form::ControlRow*> focus = form::FocusOrder();

@@ -46,9 +46,7 @@ WindowState& State() {
     return state;
 }
 
-std::size_t RowIndex(const ControlRow& row) {
-    return static_cast<std::size_t>(&row - form::WindowControls().data());
-}
+std::size_t RowIndex(const ControlRow& row) { return static_cast<std::size_t>(&row - form::WindowControls().data()); }
 
 int RowId(const ControlRow& row) { return kFirstId + static_cast<int>(RowIndex(row)); }
 
@@ -114,16 +112,15 @@ LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
             GetClientRect(hwnd, &client);
             FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
             SetStretchBltMode(dc, COLORONCOLOR);  // whole pixels, no blending
-            StretchDIBits(dc, 0, 0, MulDiv(design.width, dpi, kDefaultDpi), MulDiv(design.height, dpi, kDefaultDpi),
-                          0, 0, design.width, design.height, bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+            StretchDIBits(dc, 0, 0, MulDiv(design.width, dpi, kDefaultDpi), MulDiv(design.height, dpi, kDefaultDpi), 0,
+                          0, design.width, design.height, bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
             EndPaint(hwnd, &paint);
             return 0;
         }
         case WM_LBUTTONDOWN:
             SetFocus(hwnd);  // takes the focus, shows no mark
             return 0;
-        default:
-            return DefWindowProcW(hwnd, message, wParam, lParam);
+        default: return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }
 
@@ -135,20 +132,36 @@ HWND CreateControl(HWND parent, const ControlRow& row, bool startsGroup) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (startsGroup ? WS_GROUP : 0);
     DWORD exStyle = 0;
     switch (row.kind) {
-        case Kind::Frame: cls = L"BUTTON"; style |= BS_GROUPBOX; break;
-        case Kind::Command: cls = L"BUTTON"; style |= BS_PUSHBUTTON | WS_TABSTOP; break;
-        case Kind::Option: cls = L"BUTTON"; style |= BS_AUTORADIOBUTTON; break;
+        case Kind::Frame:
+            cls = L"BUTTON";
+            style |= BS_GROUPBOX;
+            break;
+        case Kind::Command:
+            cls = L"BUTTON";
+            style |= BS_PUSHBUTTON | WS_TABSTOP;
+            break;
+        case Kind::Option:
+            cls = L"BUTTON";
+            style |= BS_AUTORADIOBUTTON;
+            break;
         case Kind::Text:
             cls = L"EDIT";
             style |= ES_AUTOHSCROLL | WS_TABSTOP;
             exStyle |= WS_EX_CLIENTEDGE;
             break;
-        case Kind::Combo: cls = L"COMBOBOX"; style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP; break;
-        case Kind::Label:
-            style |= SS_NOPREFIX |
-                     (row.align == form::Align::Centre ? SS_CENTER : row.align == form::Align::Right ? SS_RIGHT : SS_LEFT);
+        case Kind::Combo:
+            cls = L"COMBOBOX";
+            style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
             break;
-        case Kind::Picture: cls = kPictureClass; style |= WS_TABSTOP; break;
+        case Kind::Label:
+            style |= SS_NOPREFIX | (row.align == form::Align::Centre  ? SS_CENTER
+                                    : row.align == form::Align::Right ? SS_RIGHT
+                                                                      : SS_LEFT);
+            break;
+        case Kind::Picture:
+            cls = kPictureClass;
+            style |= WS_TABSTOP;
+            break;
     }
     HWND hwnd = CreateWindowExW(exStyle, cls, caption.c_str(), style, 0, 0, 0, 0, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(RowId(row))),
@@ -186,8 +199,8 @@ void LayOut(int dpi) {
         const int height = c.row->kind == Kind::Combo ? r.height + TwipsToPixels(kListTwips, dpi) : r.height;
         SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
         if (c.row->type != form::Type::None)
-            SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(state.fonts[static_cast<std::size_t>(c.row->type)]),
-                         TRUE);
+            SendMessageW(c.hwnd, WM_SETFONT,
+                         reinterpret_cast<WPARAM>(state.fonts[static_cast<std::size_t>(c.row->type)]), TRUE);
     }
 }
 
@@ -256,12 +269,15 @@ std::size_t Utf8Bytes(std::wstring_view text) {
     std::size_t bytes = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const wchar_t c = text[i];
-        if (c < 0x80) bytes += 1;
-        else if (c < 0x800) bytes += 2;
+        if (c < 0x80)
+            bytes += 1;
+        else if (c < 0x800)
+            bytes += 2;
         else if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
             bytes += 4;
             ++i;
-        } else bytes += 3;
+        } else
+            bytes += 3;
     }
     return bytes;
 }
@@ -596,7 +612,8 @@ void OnCommand(HWND hwnd, int id, int code, HWND control) {
             if (code == EN_CHANGE && !state.writing) state.changed[RowIndex(*row)] = true;
             break;
         case Kind::Combo:
-            if ((code == CBN_EDITCHANGE || code == CBN_SELCHANGE) && !state.writing) state.changed[RowIndex(*row)] = true;
+            if ((code == CBN_EDITCHANGE || code == CBN_SELCHANGE) && !state.writing)
+                state.changed[RowIndex(*row)] = true;
             break;
         default: break;
     }
@@ -634,9 +651,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         case WM_DPICHANGED: OnDpiChanged(hwnd, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: return OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_COMMAND:
-            OnCommand(hwnd, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-            return 0;
+        case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
         case WM_NEXTDLGCTL: OnNextControl(hwnd, wParam, lParam); return 0;
         case WM_ACTIVATE: OnActivate(hwnd, LOWORD(wParam) != WA_INACTIVE); return 0;
         case WM_SETFOCUS:

@@ -30,14 +30,17 @@ std::vector<unsigned char> IconImage(const form::Pixels& design, int factor) {
     Put16(out, 1);
     Put16(out, 32);
     for (int i = 0; i < 6; ++i) Put32(out, 0);
-    auto at = [&](int x, int y) { return design.argb[static_cast<std::size_t>((y / factor) * design.width + x / factor)]; };
+    auto at = [&](int x, int y) {
+        return design.argb[static_cast<std::size_t>((y / factor) * design.width + x / factor)];
+    };
     for (int y = size - 1; y >= 0; --y)
         for (int x = 0; x < size; ++x) Put32(out, at(x, y));  // BGRA in memory
     const int maskRow = ((size + 31) / 32) * 4;
     for (int y = size - 1; y >= 0; --y) {
         std::vector<unsigned char> row(static_cast<std::size_t>(maskRow), 0);
         for (int x = 0; x < size; ++x)
-            if ((at(x, y) >> 24) == 0) row[static_cast<std::size_t>(x / 8)] |= static_cast<unsigned char>(0x80 >> (x % 8));
+            if ((at(x, y) >> 24) == 0)
+                row[static_cast<std::size_t>(x / 8)] |= static_cast<unsigned char>(0x80 >> (x % 8));
         out.insert(out.end(), row.begin(), row.end());
     }
     return out;

@@ -21,8 +21,8 @@ FertiliserInputs Triangular(std::string hectares, std::string distance, std::str
     return {PlantingSystem::Triangular, std::move(hectares), std::move(distance), "", "", std::move(diameter)};
 }
 FertiliserInputs Rectangular(std::string hectares, std::string length, std::string width, std::string diameter) {
-    return {PlantingSystem::Rectangular, std::move(hectares), "", std::move(length), std::move(width),
-            std::move(diameter)};
+    return {PlantingSystem::Rectangular, std::move(hectares), "",
+            std::move(length),           std::move(width),    std::move(diameter)};
 }
 
 // Every plantation of the shared table: its six texts, or its refusal with

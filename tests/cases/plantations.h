@@ -13,8 +13,8 @@
 namespace cases {
 
 struct Plantation {
-    std::string name;       // the table's name; under an expanded "*", followed by
-                            // "_point", "_comma" or "_arabic"
+    std::string name;  // the table's name; under an expanded "*", followed by
+                       // "_point", "_comma" or "_arabic"
     calc::FertiliserInputs inputs;
     std::string separator;  // the user's decimal separator
     calc::Refusal refusal = calc::Refusal::None;

@@ -72,8 +72,8 @@ TEST(Pictures, DecodeToTheirDrawnSizeAndColours) {
         EXPECT_EQ(p.argb.front(), 0u);  // the corners are transparent
     }
     const form::Pixels arrow = form::DecodeXpm(form::ArrowPicture());
-    EXPECT_TRUE(std::all_of(arrow.argb.begin(), arrow.argb.end(),
-                            [](std::uint32_t c) { return c == 0 || c == 0xFF000000u; }));
+    EXPECT_TRUE(
+        std::all_of(arrow.argb.begin(), arrow.argb.end(), [](std::uint32_t c) { return c == 0 || c == 0xFF000000u; }));
 }
 
 TEST(Pictures, AMalformedPictureDecodesToNothing) {

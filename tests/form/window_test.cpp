@@ -34,9 +34,9 @@ TEST_P(Plantations, CalcularShowsTheTableTexts) {
     ASSERT_EQ(model.System(), p.inputs.system);
     model.Edit("Text7", "stale result");
     const std::pair<int, const std::string*> typed[] = {{form::kHectaresField, &p.inputs.hectares},
-                                                          {form::kDistanceField, &p.inputs.distance},
-                                                          {form::kLengthField, &p.inputs.length},
-                                                          {form::kWidthField, &p.inputs.width}};
+                                                        {form::kDistanceField, &p.inputs.distance},
+                                                        {form::kLengthField, &p.inputs.length},
+                                                        {form::kWidthField, &p.inputs.width}};
     for (const auto& [field, text] : typed) ASSERT_TRUE(model.Edit(form::FieldName(field), *text));
     ASSERT_TRUE(model.Edit("Combo1", p.inputs.diameter));
 
@@ -71,9 +71,22 @@ struct CommandCase {
 
 const std::vector<CommandCase>& CommandCases() {
     static const std::vector<CommandCase> cases = {
-        {"ResetWritesZeroEverywhere", "Option3", {{"Text1", "5"}, {"Text4", "typed"}}, ".", "Command3",
-         {{"Text1", "0"}, {"Text2", "0"}, {"Text3", "0"}, {"Text4", "0"}, {"Text5", "0"},
-          {"Text6", "0"}, {"Text7", "0"}, {"Text8", "0"}, {"Text9", "0"}, {"Text10", "0"}}, nullptr},
+        {"ResetWritesZeroEverywhere",
+         "Option3",
+         {{"Text1", "5"}, {"Text4", "typed"}},
+         ".",
+         "Command3",
+         {{"Text1", "0"},
+          {"Text2", "0"},
+          {"Text3", "0"},
+          {"Text4", "0"},
+          {"Text5", "0"},
+          {"Text6", "0"},
+          {"Text7", "0"},
+          {"Text8", "0"},
+          {"Text9", "0"},
+          {"Text10", "0"}},
+         nullptr},
         {"AboutBox", "Option1", {}, ".", "Command4", {}, "Programa de Rurorovirora ver 3.1"},
         {"HelpBox", "Option1", {}, ".", "Command5", {}, "Programa de Rurorovirora"},
         {"VarietiesBox", "Option1", {}, ".", "Command6", {}, "Velto ver 3.1"},
@@ -137,14 +150,14 @@ TEST_P(Refusals, SayWhatToCorrect) {
 
 INSTANTIATE_TEST_SUITE_P(
     Window, Refusals,
-    testing::Values(RefusalCase{"ZeroDistance", "Option1", {{"Text8", "0"}}, "La distancia no puede ser cero."},
-                    RefusalCase{"EmptyDistanceTriangular", "Option3", {{"Text8", ""}}, "distancia"},
-                    RefusalCase{"ZeroLength", "Option2", {{"Text9", "0"}, {"Text10", "8"}}, "largo y el ancho"},
-                    RefusalCase{"UnreadableWidth", "Option2", {{"Text9", "10"}, {"Text10", "x"}}, "largo y el ancho"},
-                    RefusalCase{"InfiniteDistance", "Option1", {{"Text8", "1e400"}}, "demasiado grandes"},
-                    RefusalCase{"TinyDistance", "Option1", {{"Text8", "1e-200"}}, "distancia es demasiado pequeña"},
-                    RefusalCase{"TinyLengthAndWidth", "Option2", {{"Text9", "1e-200"}, {"Text10", "1e-200"}},
-                                "demasiado pequeño"}),
+    testing::Values(
+        RefusalCase{"ZeroDistance", "Option1", {{"Text8", "0"}}, "La distancia no puede ser cero."},
+        RefusalCase{"EmptyDistanceTriangular", "Option3", {{"Text8", ""}}, "distancia"},
+        RefusalCase{"ZeroLength", "Option2", {{"Text9", "0"}, {"Text10", "8"}}, "largo y el ancho"},
+        RefusalCase{"UnreadableWidth", "Option2", {{"Text9", "10"}, {"Text10", "x"}}, "largo y el ancho"},
+        RefusalCase{"InfiniteDistance", "Option1", {{"Text8", "1e400"}}, "demasiado grandes"},
+        RefusalCase{"TinyDistance", "Option1", {{"Text8", "1e-200"}}, "distancia es demasiado pequeña"},
+        RefusalCase{"TinyLengthAndWidth", "Option2", {{"Text9", "1e-200"}, {"Text10", "1e-200"}}, "demasiado pequeño"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Window, InformationButtonsOpenTheirBoxes) {
@@ -204,10 +217,9 @@ TEST(Window, OnlyTextControlsAndOptionsTakeState) {
 
 TEST(Window, TabChainFollowsTheTabIndicesWithTheGroupAsOneStop) {
     WindowModel model;
-    const std::vector<std::string_view> expected = {"Option1", "Command1", "Combo1",   "Text1",    "Text2",
-                                                    "Text3",   "Text4",    "Text5",    "Text6",    "Text7",
-                                                    "Text8",   "Command2", "Command3", "Command4", "Command5",
-                                                    "Text9",   "Text10",   "Picture1", "Command6"};
+    const std::vector<std::string_view> expected = {
+        "Option1", "Command1", "Combo1",   "Text1",    "Text2",    "Text3", "Text4",  "Text5",    "Text6",   "Text7",
+        "Text8",   "Command2", "Command3", "Command4", "Command5", "Text9", "Text10", "Picture1", "Command6"};
     EXPECT_EQ(model.TabChain(), expected);
     model.Select("Option2");
     EXPECT_EQ(model.TabChain().front(), "Option2");
@@ -234,19 +246,17 @@ TEST_P(Tabs, GoToTheNextStop) {
     EXPECT_TRUE(answer.writes.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, Tabs,
-                         testing::Values(TabCase{"FromMarcoRealToSalir", "Option1", "Option1", true, "Command1", false},
-                                         TabCase{"FromDistanceToCalcular", "Option1", "Text8", true, "Command2", false},
-                                         TabCase{"BackIntoTheGroupOnItsSelection", "Option3", "Command1", false,
-                                                 "Option3", false},
-                                         TabCase{"FromAnyButtonOfTheGroup", "Option2", "Option3", true, "Command1",
-                                                 false},
-                                         TabCase{"LastWrapsAndLeaves", "Option1", "Command6", true, "Option1", true},
-                                         TabCase{"FirstBackWrapsAndLeaves", "Option2", "Option2", false, "Command6",
-                                                 true},
-                                         TabCase{"FromOutsideForward", "Option1", "Label3", true, "Option1", false},
-                                         TabCase{"FromNothingBackward", "Option1", "", false, "Command6", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Window, Tabs,
+    testing::Values(TabCase{"FromMarcoRealToSalir", "Option1", "Option1", true, "Command1", false},
+                    TabCase{"FromDistanceToCalcular", "Option1", "Text8", true, "Command2", false},
+                    TabCase{"BackIntoTheGroupOnItsSelection", "Option3", "Command1", false, "Option3", false},
+                    TabCase{"FromAnyButtonOfTheGroup", "Option2", "Option3", true, "Command1", false},
+                    TabCase{"LastWrapsAndLeaves", "Option1", "Command6", true, "Option1", true},
+                    TabCase{"FirstBackWrapsAndLeaves", "Option2", "Option2", false, "Command6", true},
+                    TabCase{"FromOutsideForward", "Option1", "Label3", true, "Option1", false},
+                    TabCase{"FromNothingBackward", "Option1", "", false, "Command6", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct KeyCase {
     const char* name;
@@ -338,9 +348,9 @@ TEST(Window, FieldNamesAndNumbersMatch) {
 
 TEST(Window, EachControlIsSeenInTheFrameDrawnRoundIt) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Option1", "Frame2"}, {"Option2", "Frame2"}, {"Option3", "Frame2"}, {"Text8", "Frame2"},
-        {"Combo1", "Frame3"},  {"Text2", "Frame4"},   {"Frame2", "Frame1"},  {"Frame1", nullptr},
-        {"Command2", nullptr},
+        {"Option1", "Frame2"}, {"Option2", "Frame2"}, {"Option3", "Frame2"},
+        {"Text8", "Frame2"},   {"Combo1", "Frame3"},  {"Text2", "Frame4"},
+        {"Frame2", "Frame1"},  {"Frame1", nullptr},   {"Command2", nullptr},
     };
     for (const auto& [control, frame] : cases) {
         const form::ControlRow* drawn = form::FrameDrawnRound(*form::FindControl(control));

@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "calc/fertiliser.h"
-#include "plantations.h"
 #include "form/json.h"
+#include "plantations.h"
 
 namespace {
 
@@ -40,13 +40,65 @@ struct Row {
 
 // Field texts that each test one rule of reading a number.
 const std::vector<std::string> kReadings = {
-    "", " ", "0", "-0", "7", "+7", "-7", "--7", "+-7", "7.5", ".5", "5.", "-.5", "1.2.3", "1 2", "  7.5 m",
-    "\t7\n", "1,5", "1\xD9\xAB" "5", "\xD9\xAB" "5", "&H10", "&O17", "abc", "1e3", "1E+3", "1e-3", "1e", "1e+",
-    "e5", "1 e 3", "1.5E2x", "0.000001", "1e-7", "4.9e-324", "2.4e-324", "1e-400", "-1e-400", "1e308",
-    "1.7976931348623157e308", "1.7976931348623159e308", "1e309", "-1e400", "1e999999999999999999999",
-    "9007199254740993", "123456789012345678901234567890", "0.1", "0.30000000000000004", "1.005", "2.675",
-    "0.125", "0.0625", "0.015625", "1.0000000000000002", std::string(900, '9'), "0." + std::string(850, '0') + "1",
-    "1" + std::string(820, '0') + "e-820", std::string(799, '1') + "5" + std::string(30, '0') + "1e-800",
+    "",
+    " ",
+    "0",
+    "-0",
+    "7",
+    "+7",
+    "-7",
+    "--7",
+    "+-7",
+    "7.5",
+    ".5",
+    "5.",
+    "-.5",
+    "1.2.3",
+    "1 2",
+    "  7.5 m",
+    "\t7\n",
+    "1,5",
+    "1\xD9\xAB"
+    "5",
+    "\xD9\xAB"
+    "5",
+    "&H10",
+    "&O17",
+    "abc",
+    "1e3",
+    "1E+3",
+    "1e-3",
+    "1e",
+    "1e+",
+    "e5",
+    "1 e 3",
+    "1.5E2x",
+    "0.000001",
+    "1e-7",
+    "4.9e-324",
+    "2.4e-324",
+    "1e-400",
+    "-1e-400",
+    "1e308",
+    "1.7976931348623157e308",
+    "1.7976931348623159e308",
+    "1e309",
+    "-1e400",
+    "1e999999999999999999999",
+    "9007199254740993",
+    "123456789012345678901234567890",
+    "0.1",
+    "0.30000000000000004",
+    "1.005",
+    "2.675",
+    "0.125",
+    "0.0625",
+    "0.015625",
+    "1.0000000000000002",
+    std::string(900, '9'),
+    "0." + std::string(850, '0') + "1",
+    "1" + std::string(820, '0') + "e-820",
+    std::string(799, '1') + "5" + std::string(30, '0') + "1e-800",
 };
 
 // Field texts whose results land on rounding steps or take exponent form
@@ -74,8 +126,8 @@ const std::vector<Row> kEdges = {
 // exponents, letters and a few characters of several UTF-8 bytes.
 std::string RandomText(std::mt19937_64& random) {
     static const std::array<const char*, 24> pieces = {
-        "0", "1", "2", "3", "5", "7", "9", "00", "12", ".", ".", ",", "\xD9\xAB", "e", "E", "+", "-", " ",
-        "\t", "x", "m", "\xC3\xA9", "\xE2\x82\xAC", "&H"};
+        "0", "1", "2", "3", "5",  "7", "9", "00",       "12",           ".", ".", ",", "\xD9\xAB", "e",
+        "E", "+", "-", " ", "\t", "x", "m", "\xC3\xA9", "\xE2\x82\xAC", "&H"};
     std::uniform_int_distribution<int> kind(0, 9);
     std::uniform_int_distribution<int> count(0, 12);
     std::uniform_int_distribution<std::size_t> piece(0, pieces.size() - 1);
@@ -147,8 +199,8 @@ int main(int argc, char** argv) {
     // The shared table's plantations, each once (the separators come below).
     std::vector<Row> rows;
     for (const cases::Plantation& p : cases::Plantations()) {
-        const Row row{p.inputs.system, p.inputs.hectares, p.inputs.distance, p.inputs.length, p.inputs.width,
-                      p.inputs.diameter};
+        const Row row{p.inputs.system, p.inputs.hectares, p.inputs.distance,
+                      p.inputs.length, p.inputs.width,    p.inputs.diameter};
         const auto same = [&row](const Row& r) {
             return r.system == row.system && r.hectares == row.hectares && r.distance == row.distance &&
                    r.length == row.length && r.width == row.width && r.diameter == row.diameter;
@@ -168,8 +220,12 @@ int main(int argc, char** argv) {
     std::mt19937_64 random(20041);
     std::uniform_int_distribution<int> system(0, 2);
     for (long n = std::stol(argv[2]); n > 0; --n) {
-        Row row{static_cast<PlantingSystem>(system(random)), RandomText(random), RandomText(random),
-                RandomText(random), RandomText(random), RandomText(random)};
+        Row row{static_cast<PlantingSystem>(system(random)),
+                RandomText(random),
+                RandomText(random),
+                RandomText(random),
+                RandomText(random),
+                RandomText(random)};
         rows.push_back(std::move(row));
     }
 

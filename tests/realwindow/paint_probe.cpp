@@ -86,7 +86,9 @@ struct Drawn {
         right = std::max<int>(right, r.x + r.width);
         bottom = std::max<int>(bottom, r.y + r.height);
     }
-    bool covers(int width, int height) const { return any && left <= 0 && top <= 0 && right >= width && bottom >= height; }
+    bool covers(int width, int height) const {
+        return any && left <= 0 && top <= 0 && right >= width && bottom >= height;
+    }
 };
 
 // The window's pixels if they are more than one flat colour; null otherwise.

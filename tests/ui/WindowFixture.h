@@ -46,9 +46,7 @@ public:
         if (!found) qFatal("no control %s", name);
         return found;
     }
-    QLineEdit* text(int number) const {
-        return control<QLineEdit>(form::FieldName(number).c_str());
-    }
+    QLineEdit* text(int number) const { return control<QLineEdit>(form::FieldName(number).c_str()); }
     QComboBox* combo() const { return control<QComboBox>("Combo1"); }
     QRadioButton* option(int number) const {
         return control<QRadioButton>(QByteArray("Option").append(QByteArray::number(number)).constData());
@@ -101,12 +99,11 @@ private:
 
 // main() for a window test: offscreen unless told otherwise, set up as the
 // program is, with the watchdog running.
-#define RURO_WINDOW_TEST_MAIN(TestClass)                                       \
-    int main(int argc, char* argv[]) {                                         \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                    \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                           \
-        QApplication app(argc, argv);                                          \
-        ui::SetUpApplication(app);                                             \
-        TestClass test;                                                        \
-        return QTest::qExec(&test, argc, argv);                                \
+#define RURO_WINDOW_TEST_MAIN(TestClass)                                                             \
+    int main(int argc, char* argv[]) {                                                               \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen"); \
+        QApplication app(argc, argv);                                                                \
+        ui::SetUpApplication(app);                                                                   \
+        TestClass test;                                                                              \
+        return QTest::qExec(&test, argc, argv);                                                      \
     }

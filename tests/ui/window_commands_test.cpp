@@ -165,8 +165,8 @@ private slots:
             const char* length;
             const char* width;
         };
-        const Refusal refusals[] = {{1, "0", "10", "8"},     {3, "", "10", "8"},     {2, "7", "0", "8"},
-                                    {2, "7", "10", "x"},     {1, "1e400", "0", "0"}, {1, "1e-200", "0", "0"},
+        const Refusal refusals[] = {{1, "0", "10", "8"},         {3, "", "10", "8"},     {2, "7", "0", "8"},
+                                    {2, "7", "10", "x"},         {1, "1e400", "0", "0"}, {1, "1e-200", "0", "0"},
                                     {2, "7", "1e-200", "1e-200"}};
         for (const Refusal& r : refusals) {
             WindowFixture f;
@@ -296,7 +296,8 @@ private slots:
         std::unique_ptr<QMenu> menu(f.text(1)->createStandardContextMenu());
         QStringList items;
         for (QAction* action : menu->actions())
-            if (!action->isSeparator()) items << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+            if (!action->isSeparator())
+                items << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
         for (const char* spanish : {"Deshacer", "Cortar", "Copiar", "Pegar", "Seleccionar todo"})
             QVERIFY2(items.contains(QString::fromUtf8(spanish)), qPrintable(items.join(QLatin1String(", "))));
     }

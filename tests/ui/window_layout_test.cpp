@@ -38,7 +38,8 @@ QStringList WalkFocus(int steps, Qt::Key key) {
 // The tab chain as the window's model has it now.
 QStringList ModelChain(const ui::MainWindow& window) {
     QStringList chain;
-    for (const std::string_view name : window.model().TabChain()) chain << QString::fromUtf8(name.data(), qsizetype(name.size()));
+    for (const std::string_view name : window.model().TabChain())
+        chain << QString::fromUtf8(name.data(), qsizetype(name.size()));
     return chain;
 }
 
@@ -85,12 +86,13 @@ private slots:
         const QImage design = ui::PixelArtImage(form::CalculatorPicture()).convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(window.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}, {128, 128}}));
         for (const int factor : {1, 2, 4}) {
-            const QImage icon =
-                window.windowIcon().pixmap(design.size() * factor, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage icon = window.windowIcon()
+                                    .pixmap(design.size() * factor, 1.0)
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(icon.size(), design.size() * factor);
             for (int y = 0; y < icon.height(); ++y)
-                for (int x = 0; x < icon.width(); ++x)
-                    QCOMPARE(icon.pixel(x, y), design.pixel(x / factor, y / factor));
+                for (int x = 0; x < icon.width(); ++x) QCOMPARE(icon.pixel(x, y), design.pixel(x / factor, y / factor));
         }
     }
 
@@ -312,8 +314,7 @@ private slots:
             QVERIFY2(metrics.height() <= room.height() + 2, qPrintable(what));
         }
         // Every field shows a whole line of its text.
-        for (int i = 1; i <= 10; ++i)
-            QVERIFY(QFontMetrics(f.text(i)->font()).height() <= f.text(i)->height() - 4);
+        for (int i = 1; i <= 10; ++i) QVERIFY(QFontMetrics(f.text(i)->font()).height() <= f.text(i)->height() - 4);
     }
 
     void fonts_keep_their_sizes_and_weights() {
@@ -331,11 +332,13 @@ private slots:
 
     void fields_are_announced_by_their_labels() {
         WindowFixture f;
-        const std::pair<const char*, const char*> named[] = {
-            {"Text1", "Número de Hectáreas (Has)"}, {"Combo1", "Diámetro de tronco (pulg)"},
-            {"Text8", "Distancia (m)"},             {"Text9", "Largo (m)"},
-            {"Text10", "Ancho (m)"},                {"Text2", "No de árboles / Ha"},
-            {"Text7", "No. de Bultos a comprar"}};
+        const std::pair<const char*, const char*> named[] = {{"Text1", "Número de Hectáreas (Has)"},
+                                                             {"Combo1", "Diámetro de tronco (pulg)"},
+                                                             {"Text8", "Distancia (m)"},
+                                                             {"Text9", "Largo (m)"},
+                                                             {"Text10", "Ancho (m)"},
+                                                             {"Text2", "No de árboles / Ha"},
+                                                             {"Text7", "No. de Bultos a comprar"}};
         for (const auto& [field, label] : named) {
             QCOMPARE(f.control(field)->accessibleName(), QString::fromUtf8(label));
             // Linux screen readers take the name of an editable combo box
@@ -346,8 +349,7 @@ private slots:
             for (const auto& [other, relation] : accessible->relations(QAccessible::Label))
                 labelledBy << other->text(QAccessible::Name);
             QVERIFY2(labelledBy.contains(QString::fromUtf8(label)), field);
-            if (qstrcmp(field, "Combo1") != 0)
-                QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(label));
+            if (qstrcmp(field, "Combo1") != 0) QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(label));
         }
         for (int i = 1; i <= 10; ++i) QVERIFY(!f.text(i)->accessibleName().isEmpty());
     }
@@ -357,7 +359,9 @@ private slots:
     // they walk holds every control once, parent and child agreeing both ways.
     void screen_readers_hear_the_frames_and_the_option_group() {
         WindowFixture f;
-        const auto accessible = [&](const char* name) { return QAccessible::queryAccessibleInterface(f.control(name)); };
+        const auto accessible = [&](const char* name) {
+            return QAccessible::queryAccessibleInterface(f.control(name));
+        };
         const auto members = [](QAccessibleInterface* in) {
             QStringList names;
             for (int i = 0; i < in->childCount(); ++i) names << in->child(i)->object()->objectName();
@@ -394,7 +398,8 @@ private slots:
             }
         };
         walk(QAccessible::queryAccessibleInterface(f.window.get()));
-        for (const ui::ControlRow& row : ui::WindowControls()) QVERIFY2(reached.contains(f.control(row.name)), row.name);
+        for (const ui::ControlRow& row : ui::WindowControls())
+            QVERIFY2(reached.contains(f.control(row.name)), row.name);
     }
 
     void fields_take_any_length_of_text() {
@@ -458,8 +463,8 @@ private slots:
         std::vector<std::unique_ptr<QSignalSpy>> spies;
         for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"})
             spies.push_back(std::make_unique<QSignalSpy>(f.control<QPushButton>(name), &QPushButton::clicked));
-        for (QWidget* field : {static_cast<QWidget*>(f.text(1)), static_cast<QWidget*>(f.text(8)),
-                               static_cast<QWidget*>(f.combo())}) {
+        for (QWidget* field :
+             {static_cast<QWidget*>(f.text(1)), static_cast<QWidget*>(f.text(8)), static_cast<QWidget*>(f.combo())}) {
             field->setFocus();
             for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(field, key);
         }

@@ -26,7 +26,8 @@ void Paste(QLineEdit* field, QWidget* keysTo, Way way, const QString& text) {
         case Way::CtrlV: QTest::keyClick(keysTo, Qt::Key_V, Qt::ControlModifier); break;
         case Way::ShiftInsert: QTest::keyClick(keysTo, Qt::Key_Insert, Qt::ShiftModifier); break;
         case Way::MenuPegar: {
-            QContextMenuEvent open(QContextMenuEvent::Mouse, field->rect().center(), field->mapToGlobal(field->rect().center()));
+            QContextMenuEvent open(QContextMenuEvent::Mouse, field->rect().center(),
+                                   field->mapToGlobal(field->rect().center()));
             QApplication::sendEvent(field, &open);
             auto* menu = field->findChild<QMenu*>(QStringLiteral("qt_edit_menu"));
             QVERIFY(menu);
@@ -67,8 +68,8 @@ private slots:
         const struct {
             const char* name;
             Way way;
-            bool combo;          // into the diameter list's text instead of Text1
-            bool selectAll;      // the paste replaces the field's whole text
+            bool combo;      // into the diameter list's text instead of Text1
+            bool selectAll;  // the paste replaces the field's whole text
             QString pasted;
             bool taken;
         } cases[] = {
@@ -83,7 +84,8 @@ private slots:
             {"diameter_ctrl_v_one_byte_more", Way::CtrlV, true, true, QString(kLimit + 1, '7'), false},
             // Counted in bytes of UTF-8: "ñ" takes two, "𝄞" (a surrogate pair) four.
             {"two_byte_letters_up_to_the_size", Way::CtrlV, false, true, QString(kLimit / 2, QChar(0xF1)), true},
-            {"two_byte_letters_one_byte_more", Way::CtrlV, false, true, QString(kLimit / 2, QChar(0xF1)) + kOneByte, false},
+            {"two_byte_letters_one_byte_more", Way::CtrlV, false, true, QString(kLimit / 2, QChar(0xF1)) + kOneByte,
+             false},
             {"four_byte_letters_one_byte_more", Way::CtrlV, false, true,
              QStringLiteral("\U0001D11E").repeated(kLimit / 4) + kOneByte, false},
         };
@@ -92,7 +94,10 @@ private slots:
             QLineEdit* field = c.combo ? f.combo()->lineEdit() : f.text(1);
             QWidget* keysTo = c.combo ? static_cast<QWidget*>(f.combo()) : field;
             keysTo->setFocus();
-            if (c.selectAll) field->selectAll(); else field->end(false);
+            if (c.selectAll)
+                field->selectAll();
+            else
+                field->end(false);
             const QString before = field->text();
             Paste(field, keysTo, c.way, c.pasted);
             if (c.taken) {
@@ -104,8 +109,10 @@ private slots:
                 // The box the window's model gives, naming the Qt limit.
                 const form::Box box = f.window->model().PasteRefusal();
                 QCOMPARE(f.window->model().LongestPaste(), form::kLongestPastedField);
-                QCOMPARE(f.boxes[0].title, QString::fromUtf8(box.title.data(), static_cast<qsizetype>(box.title.size())));
-                QCOMPARE(f.boxes[0].text, QString::fromUtf8(box.message.data(), static_cast<qsizetype>(box.message.size())));
+                QCOMPARE(f.boxes[0].title,
+                         QString::fromUtf8(box.title.data(), static_cast<qsizetype>(box.title.size())));
+                QCOMPARE(f.boxes[0].text,
+                         QString::fromUtf8(box.message.data(), static_cast<qsizetype>(box.message.size())));
             }
         }
     }

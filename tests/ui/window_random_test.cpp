@@ -17,10 +17,32 @@ namespace {
 constexpr int kSteps = 3000;
 
 const std::vector<QString>& SampleTexts() {
-    static const std::vector<QString> texts = {
-        "", "0", "7", "10", "-3", "2,5", "2.5", "1e3", "1E-400", "1e400", "-1e999", "  7.5 m", "1 2", "&H10",
-        "abc", "+-", ".", "e5", "0.000001", "99999999999999999999", "Ñandú", "\t\n", QString(100'000, '9'),
-        QString(40'000, ' ') + "3", QStringLiteral("١٢٣"), "1.7976931348623157e308"};
+    static const std::vector<QString> texts = {"",
+                                               "0",
+                                               "7",
+                                               "10",
+                                               "-3",
+                                               "2,5",
+                                               "2.5",
+                                               "1e3",
+                                               "1E-400",
+                                               "1e400",
+                                               "-1e999",
+                                               "  7.5 m",
+                                               "1 2",
+                                               "&H10",
+                                               "abc",
+                                               "+-",
+                                               ".",
+                                               "e5",
+                                               "0.000001",
+                                               "99999999999999999999",
+                                               "Ñandú",
+                                               "\t\n",
+                                               QString(100'000, '9'),
+                                               QString(40'000, ' ') + "3",
+                                               QStringLiteral("١٢٣"),
+                                               "1.7976931348623157e308"};
     return texts;
 }
 
@@ -43,7 +65,8 @@ struct Storm {
     QString focusName() {
         for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
             if (w->objectName().startsWith(QLatin1String("Text")) || w->objectName() == QLatin1String("Combo1") ||
-                w->objectName().startsWith(QLatin1String("Command")) || w->objectName().startsWith(QLatin1String("Option")))
+                w->objectName().startsWith(QLatin1String("Command")) ||
+                w->objectName().startsWith(QLatin1String("Option")))
                 return w->objectName();
         return {};
     }
@@ -56,18 +79,17 @@ struct Storm {
         const auto system = f.option(2)->isChecked()   ? calc::PlantingSystem::Rectangular
                             : f.option(3)->isChecked() ? calc::PlantingSystem::Triangular
                                                        : calc::PlantingSystem::Square;
-        return calc::ComputeFertiliser(
-            {system, in[0].toStdString(), in[1].toStdString(), in[2].toStdString(), in[3].toStdString(),
-             in[4].toStdString()});
+        return calc::ComputeFertiliser({system, in[0].toStdString(), in[1].toStdString(), in[2].toStdString(),
+                                        in[3].toStdString(), in[4].toStdString()});
     }
 
     // One random step; returns whether the inputs may have changed.
     bool step() {
-        static const Qt::Key keys[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up,
-                                       Qt::Key_Down,   Qt::Key_Space,   Qt::Key_Return, Qt::Key_Escape,
-                                       Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
-                                       Qt::Key_1,      Qt::Key_0,       Qt::Key_Period, Qt::Key_Comma,
-                                       Qt::Key_Minus,  Qt::Key_E,       Qt::Key_X};
+        static const Qt::Key keys[] = {Qt::Key_Tab,    Qt::Key_Backtab,   Qt::Key_Left,   Qt::Key_Right,
+                                       Qt::Key_Up,     Qt::Key_Down,      Qt::Key_Space,  Qt::Key_Return,
+                                       Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,
+                                       Qt::Key_End,    Qt::Key_1,         Qt::Key_0,      Qt::Key_Period,
+                                       Qt::Key_Comma,  Qt::Key_Minus,     Qt::Key_E,      Qt::Key_X};
         switch (pick(4)) {
             case 0: {  // a keystroke to whatever has the focus
                 const Qt::Key key = keys[pick(std::size(keys))];
@@ -81,12 +103,15 @@ struct Storm {
                 return typing;
             }
             case 1: {  // a text typed (or pasted, when long) into an input field
-                const QString& text = SampleTexts()[static_cast<std::size_t>(pick(static_cast<int>(SampleTexts().size())))];
+                const QString& text =
+                    SampleTexts()[static_cast<std::size_t>(pick(static_cast<int>(SampleTexts().size())))];
                 QWidget* field = inputField(pick(5));
                 last = QStringLiteral("text into %1").arg(field->objectName());
                 if (text.size() > 20) {
-                    if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->setText(text);
-                    else f.combo()->setEditText(text);
+                    if (auto* edit = qobject_cast<QLineEdit*>(field))
+                        edit->setText(text);
+                    else
+                        f.combo()->setEditText(text);
                 } else {
                     f.type(field, text);
                 }
@@ -144,7 +169,8 @@ private slots:
     void cleanup() { QCOMPARE(watchdog_.takeUnexpected(), QString()); }
 
     void random_input_never_loses_a_field_or_the_selection() {
-        const unsigned seed = qEnvironmentVariableIsSet("RURO_SEED") ? qEnvironmentVariableIntValue("RURO_SEED") : 20041;
+        const unsigned seed =
+            qEnvironmentVariableIsSet("RURO_SEED") ? qEnvironmentVariableIntValue("RURO_SEED") : 20041;
         qInfo("seed %u (set RURO_SEED to replay another)", seed);
         WindowFixture f;
         Storm storm(f, seed);
@@ -155,10 +181,10 @@ private slots:
             const int selected = f.option(1)->isChecked() + f.option(2)->isChecked() + f.option(3)->isChecked();
             QVERIFY2(selected == 1, qPrintable(QStringLiteral("step %1").arg(i)));
             if (!mayChange)
-                QVERIFY2(storm.inputs() == inputs,
-                         qPrintable(QStringLiteral("step %1, %2: [%3] became [%4]")
-                                        .arg(i)
-                                        .arg(storm.last, inputs.join('|').left(200), storm.inputs().join('|').left(200))));
+                QVERIFY2(storm.inputs() == inputs, qPrintable(QStringLiteral("step %1, %2: [%3] became [%4]")
+                                                                  .arg(i)
+                                                                  .arg(storm.last, inputs.join('|').left(200),
+                                                                       storm.inputs().join('|').left(200))));
             inputs = storm.inputs();
             QVERIFY(f.window->isVisible());
         }

@@ -12,9 +12,7 @@
 #include "win/Utf.h"
 
 namespace win {
-void PrintTo(const Rect& r, std::ostream* out) {
-    *out << r.left << "," << r.top << " " << r.width << "x" << r.height;
-}
+void PrintTo(const Rect& r, std::ostream* out) { *out << r.left << "," << r.top << " " << r.width << "x" << r.height; }
 }  // namespace win
 
 namespace {
@@ -75,8 +73,7 @@ TEST(Win32Layout, CreationOrderIsTheKeyboardOrder) {
     const std::vector<std::string> tail(names.end() - 4, names.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"Frame3", "Frame2", "Frame4", "Frame1"}));
     // One arrow-key group: the three options, and nothing else joins it.
-    for (std::size_t i = 0; i < order.size(); ++i)
-        EXPECT_EQ(order[i].startsGroup, i == 0 || (i > 2)) << names[i];
+    for (std::size_t i = 0; i < order.size(); ++i) EXPECT_EQ(order[i].startsGroup, i == 0 || (i > 2)) << names[i];
 }
 
 // IsDialogMessage's Tab goes through the tab stops in creation order, the
@@ -107,7 +104,10 @@ const TextCase kTexts[] = {
     {"accents_and_enye", "Diámetro ñandú", L"Di\u00e1metro \u00f1and\u00fa"},
     {"title_with_capital_accent", "No. de Árboles", L"No. de \u00c1rboles"},
     {"outside_the_basic_plane", "\xF0\x9F\x8C\xB0", L"\U0001F330"},
-    {"several_byte_separator", "1\xE2\x80\xA9" "5", L"1\u20295"},
+    {"several_byte_separator",
+     "1\xE2\x80\xA9"
+     "5",
+     L"1\u20295"},
 };
 
 class TextConversion : public testing::TestWithParam<TextCase> {};

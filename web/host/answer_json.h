@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "form/window.h"
 #include "form/json.h"
+#include "form/window.h"
 
 namespace web {
 
