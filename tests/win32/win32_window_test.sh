@@ -142,7 +142,7 @@ clip_text() { # file
 work=$(mktemp -d)
 trap 'cleanup; rm -rf "$work"' EXIT
 
-# A paste over the Windows limit (32 KiB) is refused with the shared box and
+# A paste over the Windows limit (16 KiB) is refused with the shared box and
 # the field keeps exactly what it held.
 head -c 40000 /dev/zero | tr '\0' '7' > "$work/long"
 clip_text "$work/long"
