@@ -31,14 +31,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "bench/win32_clock.h"
 
-long long NowNanoseconds() {
-    FILETIME now;
-    GetSystemTimePreciseAsFileTime(&now);
-    const long long ticks = (static_cast<long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
-    return (ticks - 116444736000000000LL) * 100;  // 100 ns ticks since 1601
-}
+namespace {
 
 double Milliseconds(long long fromNs, long long toNs) { return static_cast<double>(toNs - fromNs) / 1e6; }
 
