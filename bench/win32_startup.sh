@@ -24,10 +24,10 @@ measure() { # program.exe -> microseconds
   end=$(wine "$1" 2>/dev/null | tr -d '\r')
   echo $(((end - start) / 1000))
 }
-for kind in window bare; do measure "$build/win/startup_win32_$kind.exe" >/dev/null; done  # warm the caches
+for kind in window bare; do measure "$build/bench/startup_win32_$kind.exe" >/dev/null; done  # warm the caches
 for _ in $(seq 1 "$runs"); do
   for kind in window bare; do
-    times[$kind]+="$(measure "$build/win/startup_win32_$kind.exe") "
+    times[$kind]+="$(measure "$build/bench/startup_win32_$kind.exe") "
   done
 done
 median() { tr ' ' '\n' | grep . | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }

@@ -7,18 +7,13 @@
 
 #include <cstdio>
 
+#include "bench/win32_clock.h"
+
 #ifndef BARE_WINDOW
 #include "win/MainWindow.h"
 #endif
 
 namespace {
-
-long long NowNanoseconds() {
-    FILETIME now;
-    GetSystemTimePreciseAsFileTime(&now);
-    const long long ticks = (static_cast<long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
-    return (ticks - 116444736000000000LL) * 100;  // 100 ns ticks since 1601
-}
 
 #ifdef BARE_WINDOW
 LRESULT CALLBACK BareProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

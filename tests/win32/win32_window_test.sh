@@ -155,7 +155,7 @@ clip_text() { # file
   sleep 0.3
 }
 
-# A paste over the Windows limit (32 KiB) is refused with the shared box and
+# A paste over the Windows limit (16 KiB) is refused with the shared box and
 # the field keeps exactly what it held.
 head -c 40000 /dev/zero | tr '\0' '7' > "$work/long"
 clip_text "$work/long"
