@@ -36,8 +36,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
                                   120, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
     // 735 x 285 twips at 15 twips a pixel, as the program's field.
-    edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 20,
-                           20, 49, 19, window, nullptr, instance, nullptr);
+    edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 20, 20,
+                           49, 19, window, nullptr, instance, nullptr);
     if (!edit) return 1;
     // The program's font for its fields.
     HFONT font = CreateFontW(win::FontHeight(form::Type::Regular, USER_DEFAULT_SCREEN_DPI), 0, 0, 0, FW_NORMAL, FALSE,

@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034  # sets what the scripts that source it read
 # Sourced by bench/win32_paste.sh and bench/win32_typing.sh: the Windows
 # program under a private Wine prefix and X server, and the probe
 # (bench/win32_probe.cpp) that measures it from another Wine process.
@@ -10,10 +11,6 @@ source "$here/tools/xvfb.sh"
 source "$here/tools/window_driver.sh"
 source "$here/tools/wine.sh"
 
-TEXT1_TWIPS=(3120 4200 735 285)
-RESET_TWIPS=(2640 6000 1095 375)
-CALCULAR_TWIPS=(3240 5280 1575 495)
-BOX_TITLE='Programa de Rurorovirora'
 WINDOW_CLASS=RuroviroraWindow
 BARE_CLASS=BareEdit
 BARE_TITLE='Bare edit'
@@ -28,6 +25,11 @@ win32_bench_cleanup() {
 win32_bench_start() {
   BUILD=$(cd "$1" && pwd)
   PROGRAM=$BUILD/win/rurorovirora.exe
+  load_description_for "$PROGRAM"
+  read -r -a TEXT1_TWIPS <<<"$(place_of "$(jq -r .inputFields.hectares "$DESCRIPTION")")"
+  read -r -a RESET_TWIPS <<<"$(place_of "$(button_of reset)")"
+  read -r -a CALCULAR_TWIPS <<<"$(place_of "$(button_of calculate)")"
+  BOX_TITLE=$(jq -r .pasteRefusalTitle "$DESCRIPTION")
   BARE=$BUILD/bench/win32_bare_edit.exe
   WORK=$(mktemp -d)
   unset WINEPREFIX  # a private prefix, whatever the caller has

@@ -139,8 +139,8 @@ int Keys(HWND edit, int count, wchar_t typed) {
     }
     std::vector<double> sorted = times;
     std::sort(sorted.begin(), sorted.end());
-    std::printf("keys %d length %zu median_ms %.1f max_ms %.1f\n", count, LengthOf(edit),
-                sorted[sorted.size() / 2], sorted.back());
+    std::printf("keys %d length %zu median_ms %.1f max_ms %.1f\n", count, LengthOf(edit), sorted[sorted.size() / 2],
+                sorted.back());
     return 0;
 }
 
@@ -164,9 +164,8 @@ int AwaitChange(HWND hwnd) {
 
 int WriteText(HWND hwnd, const wchar_t* path) {
     const std::wstring text = TextOf(hwnd);
-    std::string utf8(static_cast<std::size_t>(
-                         WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                             nullptr, nullptr)),
+    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(
+                         CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr)),
                      '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
                         static_cast<int>(utf8.size()), nullptr, nullptr);

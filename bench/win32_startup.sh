@@ -31,10 +31,10 @@ for _ in $(seq 1 "$runs"); do
   done
 done
 median() { tr ' ' '\n' | grep . | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+declare -A median_of
 for kind in window bare; do
-  t=$(echo "${times[$kind]}" | median)
-  awk -v k="$kind" -v t="$t" -v n="$runs" \
+  median_of[$kind]=$(echo "${times[$kind]}" | median)
+  awk -v k="$kind" -v t="${median_of[$kind]}" -v n="$runs" \
     'BEGIN {printf "%-7s median %6.1f ms to the painted window under Wine (%d runs)\n", k, t / 1000, n}'
-  eval "t_$kind=$t"
 done
-awk -v tw="$t_window" -v tb="$t_bare" 'BEGIN {printf "ratio   %.2f x the bare window\n", tw / tb}'
+awk -v tw="${median_of[window]}" -v tb="${median_of[bare]}" 'BEGIN {printf "ratio   %.2f x the bare window\n", tw / tb}'
