@@ -10,6 +10,7 @@ source tools/window_driver.sh
 
 cmake --preset release >/dev/null
 cmake --build --preset release
+load_description build/release/form/form.json
 desktop-file-validate packaging/org.rurorovirora.Rurorovirora.desktop
 appstreamcli validate --no-net build/release/packaging/org.rurorovirora.Rurorovirora.metainfo.xml
 

@@ -79,6 +79,7 @@ load_case() { # name [separator]
 # Starts PROGRAM [ARGS...] and waits for its window: sets PROGRAM_PID and
 # WINDOW, with the window at the top-left corner and holding the focus.
 launch_program() {
+  [ -n "${WINDOW_TITLE:-}" ] || drive_fail "no window description loaded (load_description)"
   "$@" &
   PROGRAM_PID=$!
   WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "^${WINDOW_TITLE}\$" | head -n 1) || true
