@@ -65,7 +65,7 @@ struct CommandCase {
     const char* separator;
     const char* button;
     Writes shown;
-    const char* boxTitle;  // nullptr: no box
+    std::string_view boxTitle;  // empty: no box
     bool quit = false;
 };
 
@@ -86,12 +86,12 @@ const std::vector<CommandCase>& CommandCases() {
           {"Text8", "0"},
           {"Text9", "0"},
           {"Text10", "0"}},
-         nullptr},
-        {"AboutBox", "Option1", {}, ".", "Command4", {}, "Programa de Rurorovirora ver 3.1"},
-        {"HelpBox", "Option1", {}, ".", "Command5", {}, "Programa de Rurorovirora"},
-        {"VarietiesBox", "Option1", {}, ".", "Command6", {}, "Velto ver 3.1"},
-        {"QuitEnds", "Option1", {}, ".", "Command1", {}, nullptr, true},
-        {"NotAButtonDoesNothing", "Option1", {{"Text1", "3"}}, ".", "Text1", {}, nullptr},
+         {}},
+        {"AboutBox", "Option1", {}, ".", "Command4", {}, form::kAboutBox.title},
+        {"HelpBox", "Option1", {}, ".", "Command5", {}, form::kHelpBox.title},
+        {"VarietiesBox", "Option1", {}, ".", "Command6", {}, form::kVarietiesBox.title},
+        {"QuitEnds", "Option1", {}, ".", "Command1", {}, {}, true},
+        {"NotAButtonDoesNothing", "Option1", {{"Text1", "3"}}, ".", "Text1", {}, {}},
     };
     return cases;
 }
@@ -105,8 +105,8 @@ TEST_P(Commands, ShowWhatTheCommandDecides) {
     for (const auto& [name, text] : c.typed) ASSERT_TRUE(model.Edit(name, text));
     const Answer answer = model.Press(c.button, c.separator);
     EXPECT_EQ(WritesOf(answer), c.shown);
-    ASSERT_EQ(answer.box.has_value(), c.boxTitle != nullptr);
-    if (c.boxTitle) {
+    ASSERT_EQ(answer.box.has_value(), !c.boxTitle.empty());
+    if (answer.box) {
         EXPECT_EQ(answer.box->title, c.boxTitle);
         EXPECT_FALSE(answer.box->message.empty());
     }
@@ -160,24 +160,21 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"TinyLengthAndWidth", "Option2", {{"Text9", "1e-200"}, {"Text10", "1e-200"}}, "demasiado pequeño"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The three boxes' texts stand exactly as written in form/texts.h; each
+// button opens its own, and writes nothing.
 TEST(Window, InformationButtonsOpenTheirBoxes) {
-    const std::tuple<const char*, const char*, const char*> boxes[] = {
-        {"Command4", "Programa de Rurorovirora ver 3.1",
-         "Programa por Aurelia Quelvas Ordaz y Tadeo Birnal Escárcega, Campo Experimental Zezodadu, 2004"},
-        {"Command5", "Programa de Rurorovirora",
-         "Este programa calcula los requerimientos de Fertilizante en base a la dosis de 0.160 kg de N por "
-         "diámetro de tronco"},
-        {"Command6", "Velto ver 3.1",
-         "Datos válidos en la Comarca Lagunera para el Nogal (Carya illinoensis) variedades Western & Wichita"},
-    };
+    const std::pair<const char*, form::Box> boxes[] = {
+        {"Command4", form::kAboutBox}, {"Command5", form::kHelpBox}, {"Command6", form::kVarietiesBox}};
     WindowModel model;
-    for (const auto& [button, title, message] : boxes) {
+    for (const auto& [button, box] : boxes) {
         const Answer answer = model.Press(button, ".");
         ASSERT_TRUE(answer.box) << button;
-        EXPECT_EQ(answer.box->title, title);
-        EXPECT_EQ(answer.box->message, message);
+        EXPECT_EQ(answer.box->title, box.title);
+        EXPECT_EQ(answer.box->message, box.message);
         EXPECT_TRUE(answer.writes.empty());
     }
+    EXPECT_NE(form::kAboutBox.message, form::kHelpBox.message);
+    EXPECT_NE(form::kHelpBox.message, form::kVarietiesBox.message);
 }
 
 TEST(Window, StartsAsTheWindowIsDrawnAndStartAgainRestoresIt) {

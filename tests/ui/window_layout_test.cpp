@@ -59,7 +59,8 @@ private slots:
 
     void starts_with_zeros_three_and_marco_real_focused() {
         WindowFixture f;
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("Cálculo de Rurorovirora en Nogal Zezodadu Versión 3.1"));
+        QCOMPARE(f.window->windowTitle(),
+                 QString::fromUtf8(form::kWindowTitle.data(), qsizetype(form::kWindowTitle.size())));
         QTRY_VERIFY(!f.window->windowIcon().isNull());  // it follows the first frame
         QVERIFY(f.window->isWindow() && !f.window->inherits("QDialog"));
         for (int i = 1; i <= 10; ++i) QCOMPARE(f.text(i)->text(), QStringLiteral("0"));
