@@ -1,6 +1,9 @@
 #include "controls.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
+#include <limits>
 
 namespace form {
 
@@ -87,6 +90,65 @@ const ControlRow* FindControl(std::string_view name) {
     for (const ControlRow& row : kControls)
         if (name == row.name) return &row;
     return nullptr;
+}
+
+namespace {
+constexpr std::string_view kFieldPrefix = "Text";
+}  // namespace
+
+std::string FieldName(int number) {
+    if (number < 1 || number > kFieldCount) return {};
+    return std::string(kFieldPrefix) + std::to_string(number);
+}
+
+int FieldNumber(std::string_view name) {
+    if (!name.starts_with(kFieldPrefix)) return 0;
+    const std::string_view digits = name.substr(kFieldPrefix.size());
+    int number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc() || end != digits.data() + digits.size() || digits.starts_with('0')) return 0;
+    return number >= 1 && number <= kFieldCount ? number : 0;
+}
+
+TwipsRect InWindow(const ControlRow& row) {
+    TwipsRect rect{row.left, row.top, row.width, row.height};
+    for (const ControlRow* c = FindControl(row.container ? row.container : ""); c;
+         c = c->container ? FindControl(c->container) : nullptr) {
+        rect.left += c->left;
+        rect.top += c->top;
+    }
+    return rect;
+}
+
+const ControlRow* FrameDrawnRound(const ControlRow& row) {
+    const TwipsRect place = InWindow(row);
+    const ControlRow* smallest = nullptr;
+    long long smallestArea = std::numeric_limits<long long>::max();
+    for (const ControlRow& frame : kControls) {
+        if (frame.kind != Kind::Frame || &frame == &row) continue;
+        const TwipsRect area = InWindow(frame);
+        const long long size = static_cast<long long>(area.width) * area.height;
+        if (area.Holds(place) && size < smallestArea) {
+            smallest = &frame;
+            smallestArea = size;
+        }
+    }
+    return smallest;
+}
+
+std::vector<const ControlRow*> FocusOrder() {
+    std::vector<const ControlRow*> order;
+    for (const ControlRow& row : kControls)
+        if (TakesFocus(row.kind)) order.push_back(&row);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
+    return order;
+}
+
+std::vector<std::string> DiameterEntries() {
+    std::vector<std::string> entries;
+    for (int inches = kFirstDiameter; inches <= kLastDiameter; ++inches) entries.push_back(std::to_string(inches));
+    return entries;
 }
 
 }  // namespace form

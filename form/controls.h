@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace form {
 
@@ -67,5 +69,42 @@ inline constexpr int kLengthField = 9;
 inline constexpr int kWidthField = 10;
 inline constexpr int kFirstResultField = 2;
 inline constexpr int kFieldCount = 10;
+
+// ---- what follows from the table
+
+// "Text8" for 8; "" for a number that names no field.
+std::string FieldName(int number);
+// 8 for "Text8"; 0 for a name that is no text field.
+int FieldNumber(std::string_view name);
+
+// A control's place in the window's client area, in twips: the sum of the
+// places along its chain of containers.
+struct TwipsRect {
+    int left, top, width, height;
+    bool Holds(const TwipsRect& other) const {
+        return other.left >= left && other.top >= top && other.left + other.width <= left + width &&
+               other.top + other.height <= top + height;
+    }
+};
+TwipsRect InWindow(const ControlRow& row);
+
+// The frame drawn round a control: the smallest frame whose area holds the
+// control's, whatever container the control was created in (the option
+// buttons belong to "Datos de entrada" but stand in "Sistema de Plantación",
+// and are seen and announced there). nullptr: none, the control stands on
+// the window.
+const ControlRow* FrameDrawnRound(const ControlRow& row);
+
+// Frames and labels take no focus; every other control does.
+inline bool TakesFocus(Kind kind) { return kind != Kind::Frame && kind != Kind::Label; }
+// Text fields and the list's text hold a text the user types.
+inline bool HoldsText(Kind kind) { return kind == Kind::Text || kind == Kind::Combo; }
+
+// The controls that take the focus, by tab index; the option buttons among
+// them stand together (they are one group, one stop in the tab chain).
+std::vector<const ControlRow*> FocusOrder();
+
+// The texts of the diameter list, in their order: "3" to "19".
+std::vector<std::string> DiameterEntries();
 
 }  // namespace form

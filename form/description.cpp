@@ -5,8 +5,9 @@
 #include "calc/numbers.h"
 #include "form/json.h"
 #include "form/pictures.h"
+#include "form/commands.h"
+#include "form/controls.h"
 #include "form/texts.h"
-#include "form/window.h"
 
 namespace form {
 
@@ -164,7 +165,8 @@ std::string DescriptionJson(std::string_view moreMembers) {
         first = false;
     }
     json += "}" + byName + "}";
-    json += ",\"pasteRefusalTitle\":" + Quoted(kPasteRefusalTitle);
+    json += ",\"longestPaste\":" + std::to_string(kLongestPastedField);
+    json += ",\"pasteRefusal\":" + BoxJson(kPasteRefusalBox);
     json += ",\"okButton\":" + Quoted(kOkButton);
     json += ",\"arrowName\":" + Quoted(kArrowPictureName);
     json += ",\"arrow\":" + PictureJson(ArrowPicture());

@@ -23,33 +23,4 @@ std::string_view RefusalMessage(calc::Refusal refusal) {
            "entre árboles y el diámetro.";
 }
 
-Box InformationBox(Command command) {
-    switch (command) {
-        case Command::About: return kAboutBox;
-        case Command::Varieties: return kVarietiesBox;
-        default: return kHelpBox;
-    }
-}
-
-calc::PlantingSystem SystemOfOption(std::string_view optionName) {
-    if (optionName == "Option2") return calc::PlantingSystem::Rectangular;
-    if (optionName == "Option3") return calc::PlantingSystem::Triangular;
-    return calc::PlantingSystem::Square;
-}
-
-}  // namespace form
-
-namespace form {
-
-std::string PasteRefusalMessage(std::size_t longestBytes) {
-    // Thousands set apart by a space, as the box has always written them.
-    const auto grouped = [](std::size_t number) {
-        std::string digits = std::to_string(number);
-        for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, 1, ' ');
-        return digits;
-    };
-    return "El texto es demasiado largo para pegarlo: un campo admite hasta " + grouped(longestBytes / 1024) + " KB (" +
-           grouped(longestBytes) + " bytes). El campo queda como estaba.";
-}
-
 }  // namespace form

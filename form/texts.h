@@ -4,7 +4,6 @@
 // messages of the program itself. UTF-8, shown exactly as written.
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 #include "calc/fertiliser.h"
@@ -56,39 +55,19 @@ inline constexpr Box kPageNotStartedBox{
     "No se puede calcular: el cálculo de esta página no se pudo poner en marcha (la página está dañada o el "
     "navegador no admite WebAssembly). Abra la página de nuevo, o en un navegador actualizado."};
 
-// A paste or drop that would make a field's text longer than a front end's
-// limit (bytes of UTF-8) is refused with this box, and the field stays exactly
-// as it was: nothing is cut silently. Typing is never limited. Each front end
-// sets its limit from what its fields lay out without a stall; the Qt window's
-// is 256 KiB.
-inline constexpr std::size_t kLongestPastedField = 262'144;
-inline constexpr std::string_view kPasteRefusalTitle = "Programa de Rurorovirora";
-// "El texto es demasiado largo para pegarlo: un campo admite hasta 256 KB
-// (262 144 bytes). El campo queda como estaba." for 262 144.
-std::string PasteRefusalMessage(std::size_t longestBytes);
+// A text arriving in one piece (a paste, a drop, a keyboard's suggestion,
+// dictation) that would make a field's text longer than this many bytes of
+// UTF-8 is refused with this box, and the field stays exactly as it was:
+// nothing is cut silently. A number never needs more; typing key by key is
+// never limited.
+inline constexpr std::size_t kLongestPastedField = 65'536;
+inline constexpr Box kPasteRefusalBox{
+    "Programa de Rurorovirora",
+    "El texto es demasiado largo para pegarlo: un campo admite hasta 64 KB (65 536 bytes). El campo queda como "
+    "estaba."};
 
 // Printed when the program finds no screen to open its window on.
 inline constexpr std::string_view kNoScreen =
     "rurorovirora: no se pudo abrir ninguna pantalla; el programa necesita una sesión gráfica.";
-
-// What each command button does.
-enum class Command { Calculate, Reset, About, Help, Varieties, Quit };
-
-struct CommandRow {
-    const char* button;
-    Command command;
-};
-
-inline constexpr CommandRow kCommands[] = {
-    {"Command2", Command::Calculate}, {"Command3", Command::Reset},     {"Command4", Command::About},
-    {"Command5", Command::Help},      {"Command6", Command::Varieties}, {"Command1", Command::Quit},
-};
-
-// The box an information command shows (About, Help or Varieties).
-Box InformationBox(Command command);
-
-// The planting system each option button stands for: Option1 "Marco Real",
-// Option2 "Rectangular ", Option3 "Tresbolillo". Any other name: square.
-calc::PlantingSystem SystemOfOption(std::string_view optionName);
 
 }  // namespace form

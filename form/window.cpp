@@ -1,9 +1,7 @@
 #include "form/window.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <limits>
 
 #include "calc/numbers.h"
 
@@ -11,11 +9,8 @@ namespace form {
 
 namespace {
 
-constexpr std::string_view kFieldPrefix = "Text";
 constexpr std::string_view kDiameterList = "Combo1";
 constexpr std::string_view kFirstOption = "Option1";
-
-const std::string kNoText;
 
 bool IsOption(std::string_view name) {
     const ControlRow* row = FindControl(name);
@@ -28,88 +23,28 @@ std::string_view Canonical(std::string_view name) {
     return row ? std::string_view(row->name) : std::string_view();
 }
 
+bool IsLineBreak(char32_t c) { return c == u'\r' || c == u'\n'; }
+
+// Bytes of UTF-8 for a unit of UTF-16 (a surrogate pair: 2 + 2) or of UTF-8.
+std::size_t Utf8Bytes(char16_t unit) {
+    return unit < 0x80 ? 1 : (unit < 0x800 || (unit >= 0xD800 && unit <= 0xDFFF)) ? 2 : 3;
+}
+std::size_t Utf8Bytes(char) { return 1; }
+// Whether a unit starts a character: not the second half of a surrogate
+// pair, not a UTF-8 continuation byte.
+bool StartsCharacter(char16_t unit) { return unit < 0xDC00 || unit > 0xDFFF; }
+bool StartsCharacter(char unit) { return (static_cast<unsigned char>(unit) & 0xC0) != 0x80; }
+
+template <typename Char>
+std::size_t Utf8Size(std::basic_string_view<Char> text) {
+    std::size_t bytes = 0;
+    for (const Char unit : text) bytes += Utf8Bytes(unit);
+    return bytes;
+}
+
 }  // namespace
 
-std::string FieldName(int number) {
-    if (number < 1 || number > kFieldCount) return {};
-    return std::string(kFieldPrefix) + std::to_string(number);
-}
-
-int FieldNumber(std::string_view name) {
-    if (!name.starts_with(kFieldPrefix)) return 0;
-    const std::string_view digits = name.substr(kFieldPrefix.size());
-    int number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (error != std::errc() || end != digits.data() + digits.size() || digits.starts_with('0')) return 0;
-    return number >= 1 && number <= kFieldCount ? number : 0;
-}
-
-TwipsRect InWindow(const ControlRow& row) {
-    TwipsRect rect{row.left, row.top, row.width, row.height};
-    for (const ControlRow* c = FindControl(row.container ? row.container : ""); c;
-         c = c->container ? FindControl(c->container) : nullptr) {
-        rect.left += c->left;
-        rect.top += c->top;
-    }
-    return rect;
-}
-
-const ControlRow* FrameDrawnRound(const ControlRow& row) {
-    const TwipsRect place = InWindow(row);
-    const ControlRow* smallest = nullptr;
-    long long smallestArea = std::numeric_limits<long long>::max();
-    for (const ControlRow& frame : WindowControls()) {
-        if (frame.kind != Kind::Frame || &frame == &row) continue;
-        const TwipsRect area = InWindow(frame);
-        const long long size = static_cast<long long>(area.width) * area.height;
-        if (area.Holds(place) && size < smallestArea) {
-            smallest = &frame;
-            smallestArea = size;
-        }
-    }
-    return smallest;
-}
-
-std::vector<const ControlRow*> FocusOrder() {
-    std::vector<const ControlRow*> order;
-    for (const ControlRow& row : WindowControls())
-        if (TakesFocus(row.kind)) order.push_back(&row);
-    std::stable_sort(order.begin(), order.end(),
-                     [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
-    return order;
-}
-
-std::vector<std::string> DiameterEntries() {
-    std::vector<std::string> entries;
-    for (int inches = kFirstDiameter; inches <= kLastDiameter; ++inches) entries.push_back(std::to_string(inches));
-    return entries;
-}
-
-// ---- the model ----
-
-WindowModel::WindowModel(std::size_t longestPaste)
-    : selected_(kFirstOption), longestPaste_(longestPaste), pasteMessage_(PasteRefusalMessage(longestPaste)) {
-    Start();
-}
-
-std::optional<std::size_t> WindowModel::SlotOf(std::string_view control) {
-    if (control == kDiameterList) return kFieldCount;
-    const int number = FieldNumber(control);
-    if (!number) return std::nullopt;
-    return static_cast<std::size_t>(number - 1);
-}
-
-const std::string& WindowModel::Text(std::string_view control) const {
-    const auto slot = SlotOf(control);
-    return slot ? texts_[*slot] : kNoText;
-}
-
-bool WindowModel::Edit(std::string_view control, std::string text) {
-    const auto slot = SlotOf(control);
-    if (!slot) return false;
-    texts_[*slot] = std::move(text);
-    return true;
-}
+WindowModel::WindowModel() : selected_(kFirstOption) {}
 
 bool WindowModel::Select(std::string_view option) {
     if (!IsOption(option)) return false;
@@ -119,18 +54,13 @@ bool WindowModel::Select(std::string_view option) {
 
 Answer WindowModel::WriteAll(std::string_view text) {
     Answer answer;
-    for (int n = 1; n <= kFieldCount; ++n) {
-        const ControlRow* row = FindControl(FieldName(n));
-        Edit(row->name, std::string(text));
-        answer.writes.emplace_back(row->name, text);
-    }
+    for (int n = 1; n <= kFieldCount; ++n) answer.writes.emplace_back(FindControl(FieldName(n))->name, text);
     return answer;
 }
 
 Answer WindowModel::Start() {
     Answer answer = WriteAll(FindControl(FieldName(1))->caption);
     const ControlRow* list = FindControl(kDiameterList);
-    Edit(list->name, list->caption);
     answer.writes.emplace_back(list->name, list->caption);
     selected_ = Canonical(kFirstOption);
     answer.select = selected_;
@@ -138,30 +68,28 @@ Answer WindowModel::Start() {
     return answer;
 }
 
-Answer WindowModel::Press(std::string_view button, std::string_view decimalSeparator) {
+Answer WindowModel::Press(std::string_view button, const FieldTexts& fields, std::string_view decimalSeparator) {
     for (const CommandRow& row : kCommands)
-        if (button == row.button) return Run(row.command, decimalSeparator);
+        if (button == row.button) return Run(row.command, fields, decimalSeparator);
     return {};
 }
 
-Answer WindowModel::Run(Command command, std::string_view decimalSeparator) {
+Answer WindowModel::Run(Command command, const FieldTexts& fields, std::string_view decimalSeparator) {
     switch (command) {
         case Command::Calculate: {
             const calc::FertiliserInputs inputs{System(),
-                                                Text(FieldName(kHectaresField)),
-                                                Text(FieldName(kDistanceField)),
-                                                Text(FieldName(kLengthField)),
-                                                Text(FieldName(kWidthField)),
-                                                Text(kDiameterList)};
+                                                fields.Text(FieldName(kHectaresField)),
+                                                fields.Text(FieldName(kDistanceField)),
+                                                fields.Text(FieldName(kLengthField)),
+                                                fields.Text(FieldName(kWidthField)),
+                                                fields.Text(kDiameterList)};
             calc::FertiliserResults results = calc::ComputeFertiliser(inputs, decimalSeparator);
             // A refusal leaves every input as typed and empties the six
             // results (its texts are empty): they belong to no calculation.
             Answer answer;
-            for (std::size_t i = 0; i < results.texts.size(); ++i) {
-                const ControlRow* row = FindControl(FieldName(kFirstResultField + static_cast<int>(i)));
-                Edit(row->name, results.texts[i]);
-                answer.writes.emplace_back(row->name, std::move(results.texts[i]));
-            }
+            for (std::size_t i = 0; i < results.texts.size(); ++i)
+                answer.writes.emplace_back(FindControl(FieldName(kFirstResultField + static_cast<int>(i)))->name,
+                                           std::move(results.texts[i]));
             if (!results.ok()) answer.box = RefusalBox(results.refusal);
             return answer;
         }
@@ -205,11 +133,12 @@ Answer WindowModel::Tab(std::string_view from, bool forward) const {
     Answer answer;
     if (at == chain.end()) {
         answer.focus = forward ? chain.front() : chain.back();
-        return answer;
+    } else {
+        const auto index = static_cast<std::size_t>(at - chain.begin());
+        answer.leave = forward ? index + 1 == count : index == 0;
+        answer.focus = chain[(index + (forward ? 1 : count - 1)) % count];
     }
-    const auto index = static_cast<std::size_t>(at - chain.begin());
-    answer.leave = forward ? index + 1 == count : index == 0;
-    answer.focus = chain[(index + (forward ? 1 : count - 1)) % count];
+    answer.selectText = HoldsText(FindControl(answer.focus)->kind);
     return answer;
 }
 
@@ -242,14 +171,40 @@ Answer WindowModel::Key(std::string_view option, Arrow arrow) {
     return answer;
 }
 
-Answer WindowModel::Paste(std::string_view control, std::size_t replacedBytes, std::size_t pastedBytes) const {
-    const std::size_t now = Text(control).size();
-    const std::size_t kept = now - std::min(replacedBytes, now);
-    // Compared without adding, so no size can wrap round.
-    if (pastedBytes <= longestPaste_ && kept <= longestPaste_ - pastedBytes) return {};
-    Answer answer;
-    answer.box = PasteRefusal();
-    return answer;
+template <typename Char>
+Answer WindowModel::PasteOf(std::string_view control, const FieldTexts& fields, std::basic_string_view<Char> replaced,
+                            std::basic_string_view<Char> inserted, LineBreaks breaks) const {
+    const std::size_t now = fields.Text(control).size();
+    const std::size_t kept = now - std::min(Utf8Size(replaced), now);
+    const std::size_t room = kept < kLongestPastedField ? kLongestPastedField - kept : 0;
+    // Counted as the platform inserts it, and only as far as needed: a text
+    // of a hundred megabytes costs no more than the limit.
+    std::size_t bytes = 0;
+    std::size_t characters = 0;
+    for (const Char unit : inserted) {
+        if (IsLineBreak(static_cast<char32_t>(unit))) {
+            if (breaks == LineBreaks::CutAtFirst) break;
+            if (breaks == LineBreaks::Removed) continue;
+        }
+        bytes += Utf8Bytes(unit);
+        characters += StartsCharacter(unit) ? 1 : 0;
+        if (bytes > room && characters > 1) {
+            Answer answer;
+            answer.box = kPasteRefusalBox;
+            return answer;
+        }
+    }
+    return {};
+}
+
+Answer WindowModel::Paste(std::string_view control, const FieldTexts& fields, std::u16string_view replaced,
+                          std::u16string_view inserted, LineBreaks breaks) const {
+    return PasteOf(control, fields, replaced, inserted, breaks);
+}
+
+Answer WindowModel::Paste(std::string_view control, const FieldTexts& fields, std::string_view replaced,
+                          std::string_view inserted, LineBreaks breaks) const {
+    return PasteOf(control, fields, replaced, inserted, breaks);
 }
 
 }  // namespace form

@@ -1,12 +1,19 @@
 #pragma once
 // What the window does, decided once for every front end. A front end builds
 // its controls from the description (controls.h), tells this model what the
-// user did (typed, chose a system, pressed a button or a key, pasted) and
-// shows what the model answers: the texts to write, the option to select, the
-// control to focus, the box to open, whether the program ends. Nothing a user
-// can see happen is decided anywhere else. No toolkit.
+// user did (chose a system, pressed a button or a key, pasted) and shows
+// what the model answers: the texts to write, the option to select, the
+// control to focus, the box to open, whether the program ends. The model
+// keeps no copy of the field texts: it reads them from the front end's
+// controls, through FieldTexts, when a command or a paste needs them.
+//
+// Left to the toolkit, where each platform's users expect its own way: the
+// Windows window moves through the option group and the tab chain with the
+// dialog manager (IsDialogMessage), whose arrow keys go round the group from
+// its last button to its first; both desktop windows wrap Tab round where a
+// page hands the focus on (`leave`); and each toolkit draws its own boxes
+// with its own OK button. No toolkit here.
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -14,46 +21,33 @@
 #include <utility>
 #include <vector>
 
+#include "form/commands.h"
 #include "form/controls.h"
 #include "form/texts.h"
 
 namespace form {
 
-// "Text8" for 8; "" for a number that names no field.
-std::string FieldName(int number);
-// 8 for "Text8"; 0 for a name that is no text field.
-int FieldNumber(std::string_view name);
+// The texts of the window's fields as its controls hold them now, read by the
+// model when it needs them. Every front end answers from its own controls.
+class FieldTexts {
+public:
+    // The text of Text1 to Text10 or Combo1 (UTF-8); "" for any other name.
+    virtual std::string Text(std::string_view control) const = 0;
 
-// A control's place in the window's client area, in twips: the sum of the
-// places along its chain of containers.
-struct TwipsRect {
-    int left, top, width, height;
-    bool Holds(const TwipsRect& other) const {
-        return other.left >= left && other.top >= top && other.left + other.width <= left + width &&
-               other.top + other.height <= top + height;
-    }
+protected:
+    ~FieldTexts() = default;
 };
-TwipsRect InWindow(const ControlRow& row);
-
-// The frame drawn round a control: the smallest frame whose area holds the
-// control's, whatever container the control was created in (the option
-// buttons belong to "Datos de entrada" but stand in "Sistema de Plantación",
-// and are seen and announced there). nullptr: none, the control stands on
-// the window.
-const ControlRow* FrameDrawnRound(const ControlRow& row);
-
-// Frames and labels take no focus; every other control does.
-inline bool TakesFocus(Kind kind) { return kind != Kind::Frame && kind != Kind::Label; }
-
-// The controls that take the focus, by tab index; the option buttons among
-// them stand together (they are one group, one stop in the tab chain).
-std::vector<const ControlRow*> FocusOrder();
-
-// The texts of the diameter list, in their order: "3" to "19".
-std::vector<std::string> DiameterEntries();
 
 // A key the option group answers.
 enum class Arrow { Up, Down, Left, Right };
+
+// What a platform's one-line field does with the line breaks (CR, LF) of a
+// text inserted into it.
+enum class LineBreaks {
+    Kept,        // inserted with the rest (Qt's line edit)
+    CutAtFirst,  // only the text before the first one is inserted (a Windows edit control)
+    Removed,     // each one is left out (a browser's text field)
+};
 
 // What the front end shows after something the user did.
 struct Answer {
@@ -63,6 +57,8 @@ struct Answer {
     std::vector<std::pair<std::string_view, std::string>> writes;
     std::string_view select;  // the option button to select, if any
     std::string_view focus;   // the control to give the focus to, if any
+    bool selectText = false;  // the focused control's whole text is selected (a
+                              // field or the list's text reached by Tab)
     bool leave = false;       // the focus leaves the window's tab chain (a page
                               // hands it on to the browser); `focus` is empty
     std::optional<Box> box;   // a modal box to open, after the writes
@@ -71,16 +67,7 @@ struct Answer {
 
 class WindowModel {
 public:
-    // `longestPaste`: the most bytes of UTF-8 a paste or drop may make a field
-    // hold; each front end sets it to what its fields lay out without a stall.
-    explicit WindowModel(std::size_t longestPaste = kLongestPastedField);
-
-    // The text of Text1 to Text10 or Combo1, as the user or a command left it;
-    // empty for any other name.
-    const std::string& Text(std::string_view control) const;
-    // The user changed the text of a field or of the diameter list. False,
-    // and nothing kept, for a name that holds no text.
-    bool Edit(std::string_view control, std::string text);
+    WindowModel();
 
     // The selected option button ("Option1" at start); exactly one is.
     std::string_view Selected() const { return selected_; }
@@ -94,15 +81,16 @@ public:
 
     // A command button was clicked (by mouse, Space or Enter). Results and
     // refusals are read and written with `decimalSeparator`, the user's.
-    Answer Press(std::string_view button, std::string_view decimalSeparator);
-    Answer Run(Command command, std::string_view decimalSeparator);
+    Answer Press(std::string_view button, const FieldTexts& fields, std::string_view decimalSeparator);
+    Answer Run(Command command, const FieldTexts& fields, std::string_view decimalSeparator);
 
     // Tab (forward) or Shift+Tab from `from`. The option group is one stop,
-    // entered on its selected button. From the last stop the chain starts
-    // again at the first (and backwards): the answer says so with `leave`,
-    // for a front end that hands the focus on instead of wrapping round. From
-    // a control outside the chain (or none), Tab goes to the first stop and
-    // Shift+Tab to the last.
+    // entered on its selected button; a field or the list reached by Tab has
+    // its whole text selected. From the last stop the chain starts again at
+    // the first (and backwards): the answer says so with `leave`, for a front
+    // end that hands the focus on instead of wrapping round. From a control
+    // outside the chain (or none), Tab goes to the first stop and Shift+Tab
+    // to the last.
     Answer Tab(std::string_view from, bool forward) const;
     // The stops of the tab chain, in order, the group's being its selected button.
     std::vector<std::string_view> TabChain() const;
@@ -112,23 +100,25 @@ public:
     // moves (an empty answer).
     Answer Key(std::string_view option, Arrow arrow);
 
-    // A paste or drop of `pastedBytes` (UTF-8) into `control`, in place of
-    // `replacedBytes` of its text. An empty answer: take it. Otherwise the
-    // box that refuses it, the field staying exactly as it was. Typing is
-    // never limited.
-    Answer Paste(std::string_view control, std::size_t replacedBytes, std::size_t pastedBytes) const;
-    std::size_t LongestPaste() const { return longestPaste_; }
-    Box PasteRefusal() const { return {kPasteRefusalTitle, pasteMessage_}; }
+    // A text arriving in one piece (paste, drop, a keyboard's suggestion,
+    // dictation) into `control`, in place of its `replaced` text (the
+    // selection), as the platform inserts it (`breaks`). An empty answer:
+    // take it. Otherwise the box that refuses it, the field staying exactly
+    // as it was: the field would hold more than kLongestPastedField bytes of
+    // UTF-8. One character is a key typed, never refused. UTF-16 (the
+    // toolkits' own texts) or UTF-8.
+    Answer Paste(std::string_view control, const FieldTexts& fields, std::u16string_view replaced,
+                 std::u16string_view inserted, LineBreaks breaks) const;
+    Answer Paste(std::string_view control, const FieldTexts& fields, std::string_view replaced,
+                 std::string_view inserted, LineBreaks breaks) const;
 
 private:
-    // Where the text of `control` is kept: Text1..Text10, then Combo1.
-    static std::optional<std::size_t> SlotOf(std::string_view control);
-    Answer WriteAll(std::string_view text);
+    template <typename Char>
+    Answer PasteOf(std::string_view control, const FieldTexts& fields, std::basic_string_view<Char> replaced,
+                   std::basic_string_view<Char> inserted, LineBreaks breaks) const;
+    static Answer WriteAll(std::string_view text);
 
-    std::array<std::string, kFieldCount + 1> texts_;  // Text1..Text10, then Combo1
     std::string_view selected_;
-    std::size_t longestPaste_;
-    std::string pasteMessage_;
 };
 
 }  // namespace form

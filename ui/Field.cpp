@@ -14,16 +14,6 @@ namespace ui {
 
 namespace {
 
-// Bytes `text` takes as UTF-8, without converting it.
-std::size_t Utf8Size(QStringView text) {
-    std::size_t bytes = 0;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        bytes += u < 0x80 ? 1 : (u < 0x800 || c.isSurrogate()) ? 2 : 3;  // a surrogate pair: 4
-    }
-    return bytes;
-}
-
 // The field whose long text has stopped the cursor's blinking, and the
 // blinking it stopped (the application's setting: one field at a time has
 // the focus and so a blinking cursor).
@@ -42,7 +32,7 @@ Field::~Field() {
 
 std::optional<form::Box> Field::refusal(QStringView pasted, QStringView replaced) const {
     if (!pasteRule_) return std::nullopt;
-    return pasteRule_(Utf8Size(replaced), Utf8Size(pasted));
+    return pasteRule_(replaced, pasted);
 }
 
 bool Field::takes(QStringView pasted, QStringView replaced) {

@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QLineEdit>
-#include <cstddef>
 #include <functional>
 #include <optional>
 
@@ -22,10 +21,10 @@ public:
     explicit Field(const QString& text, QWidget* parent = nullptr);
     ~Field() override;
 
-    // Asked before a paste or drop of `pastedBytes` of UTF-8 in place of
-    // `replacedBytes` of the text: the box that refuses it, or none to take
-    // it. Without a rule every paste is taken.
-    using PasteRule = std::function<std::optional<form::Box>(std::size_t replacedBytes, std::size_t pastedBytes)>;
+    // Asked before a paste or drop of `pasted` in place of `replaced` (the
+    // selection): the box that refuses it, or none to take it. Without a
+    // rule every paste is taken.
+    using PasteRule = std::function<std::optional<form::Box>(QStringView replaced, QStringView pasted)>;
     void setPasteRule(PasteRule rule) { pasteRule_ = std::move(rule); }
 
     // Texts longer than this (in characters) get a steady cursor.

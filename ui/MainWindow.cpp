@@ -32,6 +32,10 @@ constexpr int kUnlimited = std::numeric_limits<int>::max();
 
 QString Name(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
 
+std::u16string_view Utf16(QStringView text) {
+    return {text.utf16(), static_cast<std::size_t>(text.size())};
+}
+
 // An option button of the planting-system group. Its arrow keys are the
 // window's: they go to the model, which moves the selection within the group
 // and stops at its ends (Qt's own handling would look for a button by
@@ -182,12 +186,8 @@ void MainWindow::connectControls() {
         QWidget* widget = controls_.value(Name(name));
         Field* field = nullptr;
         if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-            connect(combo, &QComboBox::editTextChanged, this,
-                    [this, name](const QString& text) { model_.Edit(name, text.toStdString()); });
             field = qobject_cast<Field*>(combo->lineEdit());
         } else if (auto* edit = qobject_cast<Field*>(widget)) {
-            connect(edit, &QLineEdit::textChanged, this,
-                    [this, name](const QString& text) { model_.Edit(name, text.toStdString()); });
             field = edit;
         } else if (auto* option = dynamic_cast<OptionButton*>(widget)) {
             connect(option, &QAbstractButton::toggled, this, [this, name](bool checked) {
@@ -196,13 +196,20 @@ void MainWindow::connectControls() {
             option->arrowPressed = [this, name](form::Arrow arrow) { apply(model_.Key(name, arrow)); };
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
             connect(button, &QPushButton::clicked, this,
-                    [this, name] { apply(model_.Press(name, QLocale().decimalPoint().toStdString())); });
+                    [this, name] { apply(model_.Press(name, *this, QLocale().decimalPoint().toStdString())); });
         }
         if (field)
-            field->setPasteRule([this, name](std::size_t replacedBytes, std::size_t pastedBytes) {
-                return model_.Paste(name, replacedBytes, pastedBytes).box;
+            field->setPasteRule([this, name](QStringView replaced, QStringView pasted) {
+                return model_.Paste(name, *this, Utf16(replaced), Utf16(pasted), form::LineBreaks::Kept).box;
             });
     }
+}
+
+std::string MainWindow::Text(std::string_view name) const {
+    const QWidget* target = control(name);
+    if (const auto* combo = qobject_cast<const QComboBox*>(target)) return combo->currentText().toStdString();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(target)) return edit->text().toStdString();
+    return {};
 }
 
 QWidget* MainWindow::control(std::string_view name) const { return controls_.value(Name(name)); }
@@ -246,7 +253,13 @@ bool MainWindow::focusNextPrevChild(bool next) {
     const QByteArray from = controlOf(focusWidget()).toLatin1();
     const form::Answer answer =
         model_.Tab(std::string_view(from.constData(), static_cast<std::size_t>(from.size())), next);
-    if (QWidget* to = control(answer.focus)) to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    QWidget* to = control(answer.focus);
+    if (!to) return true;
+    to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (answer.selectText) {
+        auto* combo = qobject_cast<QComboBox*>(to);
+        if (QLineEdit* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(to)) edit->selectAll();
+    }
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "form/commands.h"
 #include "form/controls.h"
 #include "form/pictures.h"
 #include "form/texts.h"

@@ -2,6 +2,7 @@
 // the tab chain, the option group's keys, pastes and the control names.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -22,6 +23,19 @@ Writes WritesOf(const Answer& answer) {
     return writes;
 }
 
+// The window's fields as a front end holds them: what the user typed, and
+// what the model's answers wrote.
+struct Fields : form::FieldTexts {
+    std::map<std::string, std::string, std::less<>> texts;
+    std::string Text(std::string_view control) const override {
+        const auto at = texts.find(control);
+        return at == texts.end() ? std::string() : at->second;
+    }
+    void Apply(const Answer& answer) {
+        for (const auto& [name, text] : answer.writes) texts[std::string(name)] = text;
+    }
+};
+
 // "Calcular" on every plantation of the shared table: the option of its
 // system selected, its texts typed into their fields.
 class Plantations : public testing::TestWithParam<cases::Plantation> {};
@@ -29,18 +43,20 @@ class Plantations : public testing::TestWithParam<cases::Plantation> {};
 TEST_P(Plantations, CalcularShowsTheTableTexts) {
     const cases::Plantation& p = GetParam();
     WindowModel model;
+    Fields fields;
+    fields.Apply(model.Start());
     for (const form::ControlRow& row : form::WindowControls())
         if (row.kind == form::Kind::Option && form::SystemOfOption(row.name) == p.inputs.system) model.Select(row.name);
     ASSERT_EQ(model.System(), p.inputs.system);
-    model.Edit("Text7", "stale result");
+    fields.texts["Text7"] = "stale result";
     const std::pair<int, const std::string*> typed[] = {{form::kHectaresField, &p.inputs.hectares},
                                                         {form::kDistanceField, &p.inputs.distance},
                                                         {form::kLengthField, &p.inputs.length},
                                                         {form::kWidthField, &p.inputs.width}};
-    for (const auto& [field, text] : typed) ASSERT_TRUE(model.Edit(form::FieldName(field), *text));
-    ASSERT_TRUE(model.Edit("Combo1", p.inputs.diameter));
+    for (const auto& [field, text] : typed) fields.texts[form::FieldName(field)] = *text;
+    fields.texts["Combo1"] = p.inputs.diameter;
 
-    const Answer answer = model.Press("Command2", p.separator);
+    const Answer answer = model.Press("Command2", fields, p.separator);
     Writes expected;
     for (std::size_t i = 0; i < p.results.size(); ++i)
         expected.emplace_back(form::FieldName(form::kFirstResultField + static_cast<int>(i)), p.results[i]);
@@ -49,8 +65,8 @@ TEST_P(Plantations, CalcularShowsTheTableTexts) {
     if (answer.box) {
         EXPECT_EQ(answer.box->message, form::RefusalMessage(p.refusal));
     }
-    for (const auto& [field, text] : typed) EXPECT_EQ(model.Text(form::FieldName(field)), *text);
-    EXPECT_EQ(model.Text("Combo1"), p.inputs.diameter);
+    for (const auto& [field, text] : typed)  // no input is written
+        for (const auto& written : answer.writes) EXPECT_NE(written.first, form::FieldName(field));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Plantations, testing::ValuesIn(cases::Plantations()),
@@ -101,9 +117,10 @@ class Commands : public testing::TestWithParam<CommandCase> {};
 TEST_P(Commands, ShowWhatTheCommandDecides) {
     const CommandCase& c = GetParam();
     WindowModel model;
+    Fields fields;
     ASSERT_TRUE(model.Select(c.option));
-    for (const auto& [name, text] : c.typed) ASSERT_TRUE(model.Edit(name, text));
-    const Answer answer = model.Press(c.button, c.separator);
+    for (const auto& [name, text] : c.typed) fields.texts[name] = text;
+    const Answer answer = model.Press(c.button, fields, c.separator);
     EXPECT_EQ(WritesOf(answer), c.shown);
     ASSERT_EQ(answer.box.has_value(), !c.boxTitle.empty());
     if (answer.box) {
@@ -111,15 +128,6 @@ TEST_P(Commands, ShowWhatTheCommandDecides) {
         EXPECT_FALSE(answer.box->message.empty());
     }
     EXPECT_EQ(answer.quit, c.quit);
-    // The model keeps what it wrote; inputs it did not write stay as typed.
-    for (const auto& [name, text] : c.shown) EXPECT_EQ(model.Text(name), text) << name;
-    for (const auto& [name, text] : c.typed) {
-        bool written = false;
-        for (const auto& shown : c.shown) written = written || shown.first == name;
-        if (!written) {
-            EXPECT_EQ(model.Text(name), text) << name;
-        }
-    }
     EXPECT_EQ(model.Selected(), c.option);
 }
 
@@ -139,10 +147,12 @@ class Refusals : public testing::TestWithParam<RefusalCase> {};
 TEST_P(Refusals, SayWhatToCorrect) {
     const RefusalCase& c = GetParam();
     WindowModel model;
+    Fields fields;
+    fields.Apply(model.Start());
     model.Select(c.option);
-    model.Edit("Text1", "10");
-    for (const auto& [name, text] : c.typed) model.Edit(name, text);
-    const Answer answer = model.Press("Command2", ".");
+    fields.texts["Text1"] = "10";
+    for (const auto& [name, text] : c.typed) fields.texts[name] = text;
+    const Answer answer = model.Press("Command2", fields, ".");
     ASSERT_TRUE(answer.box);
     EXPECT_EQ(answer.box->title, "Programa de Rurorovirora");
     EXPECT_NE(answer.box->message.find(c.says), std::string_view::npos) << answer.box->message;
@@ -166,8 +176,9 @@ TEST(Window, InformationButtonsOpenTheirBoxes) {
     const std::pair<const char*, form::Box> boxes[] = {
         {"Command4", form::kAboutBox}, {"Command5", form::kHelpBox}, {"Command6", form::kVarietiesBox}};
     WindowModel model;
+    const Fields fields;
     for (const auto& [button, box] : boxes) {
-        const Answer answer = model.Press(button, ".");
+        const Answer answer = model.Press(button, fields, ".");
         ASSERT_TRUE(answer.box) << button;
         EXPECT_EQ(answer.box->title, box.title);
         EXPECT_EQ(answer.box->message, box.message);
@@ -179,13 +190,14 @@ TEST(Window, InformationButtonsOpenTheirBoxes) {
 
 TEST(Window, StartsAsTheWindowIsDrawnAndStartAgainRestoresIt) {
     WindowModel model;
-    model.Edit("Text3", "x");
-    model.Edit("Combo1", "12");
+    Fields fields;
+    fields.texts = {{"Text3", "x"}, {"Combo1", "12"}};
     model.Select("Option3");
     const Answer answer = model.Start();
+    fields.Apply(answer);
     EXPECT_EQ(answer.writes.size(), 11u);
-    for (int n = 1; n <= form::kFieldCount; ++n) EXPECT_EQ(model.Text(form::FieldName(n)), "0");
-    EXPECT_EQ(model.Text("Combo1"), "3");
+    for (int n = 1; n <= form::kFieldCount; ++n) EXPECT_EQ(fields.Text(form::FieldName(n)), "0");
+    EXPECT_EQ(fields.Text("Combo1"), "3");
     EXPECT_EQ(answer.select, "Option1");
     EXPECT_EQ(answer.focus, "Option1");
     EXPECT_EQ(model.System(), calc::PlantingSystem::Square);
@@ -193,20 +205,16 @@ TEST(Window, StartsAsTheWindowIsDrawnAndStartAgainRestoresIt) {
 
 TEST(Window, ResetKeepsTheDiameterAndTheSystem) {
     WindowModel model;
-    model.Edit("Combo1", "12");
+    const Fields fields;
     model.Select("Option2");
-    model.Press("Command3", ".");
-    EXPECT_EQ(model.Text("Combo1"), "12");
+    for (const auto& written : model.Press("Command3", fields, ".").writes) EXPECT_NE(written.first, "Combo1");
     EXPECT_EQ(model.Selected(), "Option2");
 }
 
-TEST(Window, OnlyTextControlsAndOptionsTakeState) {
+TEST(Window, OnlyOptionsAreSelected) {
     WindowModel model;
-    EXPECT_FALSE(model.Edit("Label1", "x"));
-    EXPECT_FALSE(model.Edit("Text11", "x"));
     EXPECT_FALSE(model.Select("Text1"));
     EXPECT_FALSE(model.Select("Option4"));
-    EXPECT_EQ(model.Text("Label1"), "");
     EXPECT_EQ(model.Selected(), "Option1");
 }
 
@@ -229,6 +237,7 @@ struct TabCase {
     bool forward;
     const char* to;
     bool leave;
+    bool selectText = false;  // the field reached has its whole text selected
 };
 
 class Tabs : public testing::TestWithParam<TabCase> {};
@@ -240,6 +249,7 @@ TEST_P(Tabs, GoToTheNextStop) {
     const Answer answer = model.Tab(c.from, c.forward);
     EXPECT_EQ(answer.focus, c.to);
     EXPECT_EQ(answer.leave, c.leave);
+    EXPECT_EQ(answer.selectText, c.selectText);
     EXPECT_TRUE(answer.writes.empty());
 }
 
@@ -252,7 +262,11 @@ INSTANTIATE_TEST_SUITE_P(
                     TabCase{"LastWrapsAndLeaves", "Option1", "Command6", true, "Option1", true},
                     TabCase{"FirstBackWrapsAndLeaves", "Option2", "Option2", false, "Command6", true},
                     TabCase{"FromOutsideForward", "Option1", "Label3", true, "Option1", false},
-                    TabCase{"FromNothingBackward", "Option1", "", false, "Command6", false}),
+                    TabCase{"FromNothingBackward", "Option1", "", false, "Command6", false},
+                    TabCase{"IntoAFieldSelectsItsText", "Option1", "Text7", true, "Text8", false, true},
+                    TabCase{"BackIntoAFieldSelectsItsText", "Option1", "Command2", false, "Text8", false, true},
+                    TabCase{"IntoTheListSelectsItsText", "Option1", "Command1", true, "Combo1", false, true},
+                    TabCase{"FromOutsideIntoAField", "Option1", "Label3", false, "Command6", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct KeyCase {
@@ -287,50 +301,79 @@ INSTANTIATE_TEST_SUITE_P(Window, Keys,
                                          KeyCase{"NotAnOption", "Text1", Arrow::Down, ""}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// ---- pastes.
+// ---- pastes: a text arriving in one piece, counted as the platform
+// inserts it, against one limit.
 
 struct PasteCase {
     const char* name;
-    std::size_t limit;
-    std::size_t held;
-    std::size_t replaced;
-    std::size_t pasted;
+    std::size_t held;       // bytes already in Text1
+    std::u16string replaced;
+    std::u16string inserted;
+    form::LineBreaks breaks;
     bool taken;
 };
+
+constexpr std::size_t kLimit = form::kLongestPastedField;
+const std::u16string kLimitText(kLimit, u'x');
+const std::u16string kOverText(kLimit + 1, u'x');
 
 class Pastes : public testing::TestWithParam<PasteCase> {};
 
 TEST_P(Pastes, AreTakenUpToTheLimit) {
     const PasteCase& c = GetParam();
-    WindowModel model(c.limit);
-    model.Edit("Text1", std::string(c.held, 'x'));
-    const Answer answer = model.Paste("Text1", c.replaced, c.pasted);
+    const WindowModel model;
+    Fields fields;
+    fields.texts["Text1"] = std::string(c.held, 'x');
+    const Answer answer = model.Paste("Text1", fields, c.replaced, c.inserted, c.breaks);
     EXPECT_EQ(!answer.box, c.taken);
     if (answer.box) {
-        EXPECT_EQ(answer.box->message, model.PasteRefusal().message);
+        EXPECT_EQ(answer.box->message, form::kPasteRefusalBox.message);
     }
-    EXPECT_TRUE(answer.writes.empty());
-    EXPECT_EQ(model.Text("Text1").size(), c.held);  // a paste is the front end's to apply
+    EXPECT_TRUE(answer.writes.empty());  // a paste is the front end's to apply
 }
 
-constexpr std::size_t kHuge = std::size_t(-1);
-INSTANTIATE_TEST_SUITE_P(Window, Pastes,
-                         testing::Values(PasteCase{"ExactlyTheLimit", 100, 1, 1, 100, true},
-                                         PasteCase{"OneByteOver", 100, 1, 0, 100, false},
-                                         PasteCase{"ReplacingTheSelectionMakesRoom", 100, 50, 50, 100, true},
-                                         PasteCase{"ReplacedBeyondTheTextCountsAsAll", 100, 10, 500, 100, true},
-                                         PasteCase{"HugePasteCannotWrapRound", 100, 10, 0, kHuge, false},
-                                         PasteCase{"LongTypedTextRefusesAnyPaste", 100, 1000, 0, 1, false},
-                                         PasteCase{"LongTypedTextTakesANonGrowingPaste", 100, 1000, 900, 10, false},
-                                         PasteCase{"EmptyPasteIntoAFullField", 100, 100, 0, 0, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+using form::LineBreaks;
+INSTANTIATE_TEST_SUITE_P(
+    Window, Pastes,
+    testing::Values(
+        PasteCase{"ExactlyTheLimit", 0, u"", kLimitText, LineBreaks::Kept, true},
+        PasteCase{"OneByteOver", 1, u"", kLimitText, LineBreaks::Kept, false},
+        PasteCase{"ReplacingTheSelectionMakesRoom", 10, u"xxxxxxxxxx", kLimitText, LineBreaks::Kept, true},
+        PasteCase{"ReplacedBeyondTheTextCountsAsAll", 10, std::u16string(500, u'x'), kLimitText, LineBreaks::Kept,
+                  true},
+        PasteCase{"TwoByteCharactersCountTwice", 0, u"", std::u16string(kLimit / 2 + 1, u'é'), LineBreaks::Kept,
+                  false},
+        PasteCase{"ThreeByteCharactersCountThrice", 0, u"", std::u16string(kLimit / 3, u'€'), LineBreaks::Kept, true},
+        PasteCase{"SurrogatePairsCountFour", 0, u"", [] {
+                      std::u16string text;
+                      for (std::size_t i = 0; i <= kLimit / 4; ++i) text += u"\U0001F333";
+                      return text;
+                  }(), LineBreaks::Kept, false},
+        PasteCase{"KeptLineBreaksCount", 0, u"", kLimitText + u"\n", LineBreaks::Kept, false},
+        PasteCase{"WindowsTakesTheFirstLineOnly", 0, u"", u"12\r\n" + kOverText, LineBreaks::CutAtFirst, true},
+        PasteCase{"WindowsFirstLineTooLong", 0, u"", kOverText + u"\n12", LineBreaks::CutAtFirst, false},
+        PasteCase{"BrowsersDropLineBreaks", 0, u"", kLimitText.substr(2) + u"\r\n", LineBreaks::Removed, true},
+        PasteCase{"BrowsersJoinTheLines", 0, u"", u"1\n" + kLimitText, LineBreaks::Removed, false},
+        PasteCase{"HugeTextIsRefused", 0, u"", std::u16string(10'000'000, u'8'), LineBreaks::Removed, false},
+        PasteCase{"LongTypedTextRefusesAPaste", kLimit + 1000, u"", u"12", LineBreaks::Kept, false},
+        PasteCase{"LongTypedTextTakesOneKey", kLimit + 1000, u"", u"\U0001F333", LineBreaks::Kept, true},
+        PasteCase{"EmptyPasteIntoAFullField", kLimit, u"", u"", LineBreaks::Kept, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// UTF-8 texts (the page's) are counted by their bytes.
+TEST(Window, Utf8PastesCountTheirBytes) {
+    const WindowModel model;
+    Fields fields;
+    fields.texts["Combo1"] = "3";
+    std::string full;
+    for (std::size_t i = 0; i < kLimit / 2; ++i) full += "\xC3\xA9";  // é
+    EXPECT_FALSE(model.Paste("Combo1", fields, std::string_view("3"), std::string_view(full), LineBreaks::Kept).box);
+    EXPECT_TRUE(model.Paste("Combo1", fields, std::string_view(), std::string_view(full), LineBreaks::Kept).box);
+}
 
 TEST(Window, PasteRefusalNamesTheLimit) {
-    EXPECT_EQ(form::PasteRefusalMessage(262'144),
-              "El texto es demasiado largo para pegarlo: un campo admite hasta 256 KB (262 144 bytes). "
-              "El campo queda como estaba.");
-    EXPECT_NE(form::PasteRefusalMessage(65'536).find("64 KB (65 536 bytes)"), std::string::npos);
-    EXPECT_NE(form::PasteRefusalMessage(1'048'576).find("1 024 KB (1 048 576 bytes)"), std::string::npos);
+    EXPECT_NE(form::kPasteRefusalBox.message.find("64 KB (65 536 bytes)"), std::string_view::npos);
+    EXPECT_EQ(kLimit, 65'536u);
 }
 
 // ---- names and frames.

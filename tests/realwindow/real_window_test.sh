@@ -48,7 +48,7 @@ done
 head -c 262145 /dev/zero | tr '\0' '7' | xclip -selection primary -i
 click_control Text9
 xdotool click 2
-box=$(timeout 20 xdotool search --sync --onlyvisible --name "^$(jq -r .pasteRefusalTitle "$DESCRIPTION")\$" | head -n 1) || true
+box=$(timeout 20 xdotool search --sync --onlyvisible --name "^$(jq -r .pasteRefusal.title "$DESCRIPTION")\$" | head -n 1) || true
 [ -n "$box" ] || drive_fail "no box refused the long middle-button paste"
 xdotool windowfocus --sync "$box" 2>/dev/null || true
 xdotool key Return

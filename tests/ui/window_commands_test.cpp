@@ -35,16 +35,24 @@ const Plantation kPlantations[] = {
 QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // What the window's model answers to `button` after the user entered `p`.
+struct Typed : form::FieldTexts {
+    const Plantation& p;
+    explicit Typed(const Plantation& plantation) : p(plantation) {}
+    std::string Text(std::string_view control) const override {
+        const std::pair<int, const char*> typed[] = {{form::kHectaresField, p.hectares},
+                                                     {form::kDistanceField, p.distance},
+                                                     {form::kLengthField, p.length},
+                                                     {form::kWidthField, p.width}};
+        for (const auto& [field, text] : typed)
+            if (control == form::FieldName(field)) return text;
+        return control == "Combo1" ? p.diameter : "";
+    }
+};
+
 form::Answer ModelAnswer(const Plantation& p, const char* button, const QLocale& locale = QLocale()) {
     form::WindowModel model;
     model.Select("Option" + std::to_string(p.option));
-    const std::pair<int, const char*> typed[] = {{form::kHectaresField, p.hectares},
-                                                 {form::kDistanceField, p.distance},
-                                                 {form::kLengthField, p.length},
-                                                 {form::kWidthField, p.width}};
-    for (const auto& [field, text] : typed) model.Edit(form::FieldName(field), text);
-    model.Edit("Combo1", p.diameter);
-    return model.Press(button, locale.decimalPoint().toStdString());
+    return model.Press(button, Typed(p), locale.decimalPoint().toStdString());
 }
 
 // The six results as the model writes them.
@@ -266,9 +274,10 @@ private slots:
         ui::MessageBox::SetObserver({});
         const QStringList before = AllTexts(f);
         form::WindowModel model;
+        const Plantation nothing{};
         for (int round = 0; round < 2; ++round) {
             for (const char* button : {"Command4", "Command5", "Command6"}) {
-                const form::Answer answer = model.Press(button, ".");
+                const form::Answer answer = model.Press(button, Typed(nothing), ".");
                 QVERIFY2(answer.box, button);
                 const SeenBox seen = OpenAndClose(watchdog_, [&] { f.click(button); });
                 QCOMPARE(seen.title, FromView(answer.box->title));

@@ -161,7 +161,7 @@ head -c 40000 /dev/zero | tr '\0' '7' > "$work/long"
 clip_text "$work/long"
 click_control "$length"
 xdotool key --clearmodifiers End ctrl+v
-close_box_with_enter "$(jq -r .pasteRefusalTitle "$DESCRIPTION")"
+close_box_with_enter "$(jq -r .pasteRefusal.title "$DESCRIPTION")"
 expect_field "$length" "$accented"
 pass "a paste over the limit is refused with the box, the field unchanged"
 

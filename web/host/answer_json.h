@@ -1,7 +1,8 @@
 #pragma once
 // A form::Answer as the page reads it, one JSON object naming each control by
 // its row in form::WindowControls() (the order of form.json's "controls"):
-//   {"writes":[[row,"text"],...],"select":row,"focus":row,"leave":true,
+//   {"writes":[[row,"text"],...],"select":row,"focus":row,"selectText":true,
+//    "leave":true,
 //    "box":{"title":"...","message":"..."},"quit":true}
 // Members with nothing to say are left out. Written by the WebAssembly
 // binding for every answer, and by web_form_json for the start state.
@@ -37,6 +38,7 @@ inline void AppendAnswerJson(const form::Answer& answer, std::string& out) {
     out += ']';
     if (!answer.select.empty()) out += ",\"select\":" + std::to_string(RowOf(answer.select));
     if (!answer.focus.empty()) out += ",\"focus\":" + std::to_string(RowOf(answer.focus));
+    if (answer.selectText) out += ",\"selectText\":true";
     if (answer.leave) out += ",\"leave\":true";
     if (answer.box)
         out += ",\"box\":{\"title\":" + Quoted(answer.box->title) + ",\"message\":" + Quoted(answer.box->message) + "}";

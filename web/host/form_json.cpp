@@ -1,7 +1,6 @@
 // Writes the window's description as the page needs it: the description
 // every build shares (form/description.h) and what only the page shows: its
-// closing texts, its start state, its message for a failed start and its own
-// paste limit.
+// closing texts, its start state and its message for a failed start.
 
 #include <cstdio>
 #include <string>
@@ -10,7 +9,6 @@
 #include "form/description.h"
 #include "form/json.h"
 #include "form/window.h"
-#include "web/page_limits.h"
 
 int main(int argc, char** argv) {
     using form::json::Quoted;
@@ -25,8 +23,6 @@ int main(int argc, char** argv) {
     web::AppendAnswerJson(model.Start(), page);
     page += ",\"pageNotStarted\":" + Quoted(form::kPageNotStarted) +
             ",\"pageNotStartedBox\":" + form::BoxJson(form::kPageNotStartedBox);
-    page += ",\"longestPaste\":" + std::to_string(web::kPageLongestPaste) +
-            ",\"pasteRefusal\":" + form::BoxJson(form::WindowModel(web::kPageLongestPaste).PasteRefusal());
     if (!form::json::WriteFile(argv[1], form::DescriptionJson(page))) {
         std::perror(argv[1]);
         return 1;
