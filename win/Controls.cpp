@@ -1,0 +1,189 @@
+#include "win/Controls.h"
+
+#include <utility>
+
+#include "form/texts.h"
+#include "win/Layout.h"
+#include "win/Picture.h"
+#include "win/Utf.h"
+
+namespace win {
+
+namespace {
+
+using form::ControlRow;
+using form::Kind;
+
+constexpr int kFirstId = 100;  // control ids: kFirstId + row index in WindowControls()
+// The drop-down list of the diameters opens below the field this far.
+constexpr int kListTwips = 2040;
+
+std::size_t RowIndex(const ControlRow& row) { return static_cast<std::size_t>(&row - form::WindowControls().data()); }
+
+HWND CreateControl(HWND parent, const ControlRow& row, bool startsGroup) {
+    const std::wstring caption = Utf16(row.caption ? row.caption : "");
+    const wchar_t* cls = L"STATIC";
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (startsGroup ? WS_GROUP : 0);
+    DWORD exStyle = 0;
+    switch (row.kind) {
+        case Kind::Frame:
+            cls = L"BUTTON";
+            style |= BS_GROUPBOX;
+            break;
+        case Kind::Command:
+            cls = L"BUTTON";
+            style |= BS_PUSHBUTTON | WS_TABSTOP;
+            break;
+        case Kind::Option:
+            cls = L"BUTTON";
+            style |= BS_AUTORADIOBUTTON;
+            break;
+        case Kind::Text:
+            cls = L"EDIT";
+            style |= ES_AUTOHSCROLL | WS_TABSTOP;
+            exStyle |= WS_EX_CLIENTEDGE;
+            break;
+        case Kind::Combo:
+            cls = L"COMBOBOX";
+            style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
+            break;
+        case Kind::Label:
+            style |= SS_NOPREFIX | (row.align == form::Align::Centre  ? SS_CENTER
+                                    : row.align == form::Align::Right ? SS_RIGHT
+                                                                      : SS_LEFT);
+            break;
+        case Kind::Picture:
+            cls = kPictureClass;
+            style |= WS_TABSTOP;
+            break;
+    }
+    HWND hwnd = CreateWindowExW(exStyle, cls, caption.c_str(), style, 0, 0, 0, 0, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + RowIndex(row))),
+                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+    if (!hwnd) return nullptr;
+    if (row.kind == Kind::Text) SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // 0: as long as Windows allows
+    if (row.kind == Kind::Combo) {
+        // Plain items; what is typed stays as typed: no completion, nothing added.
+        for (const std::string& entry : form::DiameterEntries())
+            SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf16(entry).c_str()));
+        SendMessageW(hwnd, CB_LIMITTEXT, 0, 0);
+    }
+    return hwnd;
+}
+
+HWND EditBoxOf(HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
+}
+
+}  // namespace
+
+std::wstring WideTextOf(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+Controls::~Controls() {
+    for (HFONT& font : fonts_)
+        if (font) DeleteObject(std::exchange(font, nullptr));
+}
+
+bool Controls::Create(HWND window) {
+    byRow_.assign(form::WindowControls().size(), nullptr);
+    for (const Creation& c : CreationOrder()) {
+        HWND hwnd = CreateControl(window, *c.row, c.startsGroup);
+        if (!hwnd) return false;
+        made_.push_back({c.row, hwnd});
+        byRow_[RowIndex(*c.row)] = hwnd;
+    }
+    return true;
+}
+
+HWND Controls::Handle(std::string_view name) const {
+    const ControlRow* row = form::FindControl(name);
+    return row && RowIndex(*row) < byRow_.size() ? byRow_[RowIndex(*row)] : nullptr;
+}
+
+// By its id: no search.
+const ControlRow* Controls::OwnRow(HWND hwnd) const {
+    if (!hwnd) return nullptr;
+    const int id = GetDlgCtrlID(hwnd);
+    const auto rows = form::WindowControls();
+    if (id < kFirstId || id >= kFirstId + static_cast<int>(rows.size())) return nullptr;
+    const ControlRow& row = rows[static_cast<std::size_t>(id - kFirstId)];
+    return byRow_[RowIndex(row)] == hwnd ? &row : nullptr;
+}
+
+const ControlRow* Controls::RowOf(HWND hwnd) const {
+    if (const ControlRow* row = OwnRow(hwnd)) return row;
+    const ControlRow* list = hwnd ? OwnRow(GetParent(hwnd)) : nullptr;
+    return list && list->kind == Kind::Combo ? list : nullptr;
+}
+
+std::vector<std::pair<HWND, const ControlRow*>> Controls::TextHolders() const {
+    std::vector<std::pair<HWND, const ControlRow*>> holders;
+    for (const Made& c : made_) {
+        if (c.row->kind == Kind::Text) holders.emplace_back(c.hwnd, c.row);
+        if (c.row->kind == Kind::Combo)
+            if (HWND edit = EditBoxOf(c.hwnd)) holders.emplace_back(edit, c.row);
+    }
+    return holders;
+}
+
+void Controls::MakeFonts(int dpi) {
+    const std::wstring face = Utf16(form::kClassicFace);
+    for (form::Type type : {form::Type::Regular, form::Type::Bold, form::Type::LargeBold}) {
+        HFONT& font = fonts_[static_cast<std::size_t>(type)];
+        if (font) DeleteObject(font);
+        font = CreateFontW(FontHeight(type, dpi), 0, 0, 0, form::IsBold(type) ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                           FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_SWISS, face.c_str());
+    }
+}
+
+void Controls::LayOut(int dpi) {
+    MakeFonts(dpi);
+    for (const Made& c : made_) {
+        const Rect r = ControlRect(*c.row, dpi);
+        const int height = c.row->kind == Kind::Combo ? r.height + TwipsToPixels(kListTwips, dpi) : r.height;
+        SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (c.row->type != form::Type::None)
+            SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<std::size_t>(c.row->type)]),
+                         TRUE);
+    }
+}
+
+void Controls::Write(std::string_view name, std::string_view text) const {
+    HWND hwnd = Handle(name);
+    if (!hwnd) return;
+    SetWindowTextW(hwnd, Utf16(text).c_str());
+    if (form::FindControl(name)->kind == Kind::Text) SendMessageW(hwnd, EM_SETSEL, 0, 0);
+}
+
+void Controls::SelectText(std::string_view name) const {
+    const ControlRow* row = form::FindControl(name);
+    HWND hwnd = Handle(name);
+    if (!row || !hwnd) return;
+    if (row->kind == Kind::Text) SendMessageW(hwnd, EM_SETSEL, 0, -1);
+    if (row->kind == Kind::Combo) SendMessageW(hwnd, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
+void Controls::SelectOption(std::string_view selected) const {
+    for (const Made& c : made_) {
+        if (c.row->kind != Kind::Option) continue;
+        const bool checked = selected == c.row->name;
+        SendMessageW(c.hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        const LONG_PTR style = GetWindowLongPtrW(c.hwnd, GWL_STYLE);
+        SetWindowLongPtrW(c.hwnd, GWL_STYLE, checked ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+    }
+}
+
+std::string Controls::Text(std::string_view control) const {
+    const ControlRow* row = form::FindControl(control);
+    HWND hwnd = row && form::HoldsText(row->kind) ? Handle(control) : nullptr;
+    return hwnd ? Utf8(WideTextOf(hwnd)) : std::string();
+}
+
+}  // namespace win
