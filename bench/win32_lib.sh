@@ -1,9 +1,9 @@
 # shellcheck shell=bash disable=SC2034  # sets what the scripts that source it read
-# Sourced by bench/win32_paste.sh and bench/win32_typing.sh: the Windows
-# program under a private Wine prefix and X server, and the probe
-# (bench/win32_probe.cpp) that measures it from another Wine process.
-#   win32_bench_start BUILD_DIR   sets BUILD, PROGRAM, BARE, WORK; starts
-#                                 Xvfb and a persistent Wine server
+# Sourced by bench/win32_paste.sh: the Windows program under a private Wine
+# prefix and X server, and the probe (bench/win32_probe.cpp) that measures it
+# from another Wine process.
+#   win32_bench_start BUILD_DIR   sets BUILD, PROGRAM, WORK; starts Xvfb and
+#                                 a persistent Wine server
 #   launch_window PROGRAM CLASS   starts a program; clicks then go by twips
 #                                 from its client area
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -12,8 +12,6 @@ source "$here/tools/window_driver.sh"
 source "$here/tools/wine.sh"
 
 WINDOW_CLASS=RuroviroraWindow
-BARE_CLASS=BareEdit
-BARE_TITLE='Bare edit'
 
 win32_bench_cleanup() {
   [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null
@@ -27,10 +25,7 @@ win32_bench_start() {
   PROGRAM=$BUILD/win/rurorovirora.exe
   load_description_for "$PROGRAM"
   read -r -a TEXT1_TWIPS <<<"$(place_of "$(jq -r .inputFields.hectares "$DESCRIPTION")")"
-  read -r -a RESET_TWIPS <<<"$(place_of "$(button_of reset)")"
-  read -r -a CALCULAR_TWIPS <<<"$(place_of "$(button_of calculate)")"
-  BOX_TITLE=$(jq -r .pasteRefusalTitle "$DESCRIPTION")
-  BARE=$BUILD/bench/win32_bare_edit.exe
+  BOX_TITLE=$(jq -r .pasteRefusal.title "$DESCRIPTION")
   WORK=$(mktemp -d)
   unset WINEPREFIX  # a private prefix, whatever the caller has
   start_wine_prefix
@@ -45,10 +40,9 @@ win32_bench_start() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
 
-# Starts a Windows program and waits for its window (launch_program), by
-# default the program's title; sets CLIENT_DX, CLIENT_DY.
-launch_window() { # program.exe class [title]
-  local WINDOW_TITLE=${3:-$WINDOW_TITLE}
+# Starts a Windows program and waits for its window (launch_program); sets
+# CLIENT_DX, CLIENT_DY.
+launch_window() { # program.exe class
   launch_program wine "$1"
   read -r CLIENT_DX CLIENT_DY < <(probe client-offset "$2") || drive_fail "no window of class $2"
 }

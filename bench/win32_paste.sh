@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Paste benchmark of the Windows program under Wine and Xvfb: texts from
-# 16 KiB (the most a field takes, win::kLongestPaste) to 50 MB put on the
-# clipboard by another program (xclip) and pasted with Ctrl+V into "Número de
+# 16 KiB to 50 MB (a field takes at most 64 KiB by a paste,
+# form::kLongestPastedField) put on the clipboard by another program (xclip) and pasted with Ctrl+V into "Número de
 # Hectáreas", which holds a typed "45", selected; each in a fresh window. For
 # each it reports the time from Ctrl+V to the window's answer drawn (the box,
 # or the text in the field); the longest time the window did not answer a
@@ -76,6 +76,6 @@ measure() { # bytes
     'BEGIN {printf "%10d %-8s %10.1f %10.1f %10.1f %8.2f %10.1f\n", b, o, a, s, (p - r) / 1024, (p - r) * 1024 / b, k}'
 }
 
-for bytes in ${SIZES:-16384 32768 65536 262144 1048576 10000000 50000000}; do
+for bytes in ${SIZES:-16384 32768 65536 65537 262144 1048576 10000000 50000000}; do
   measure "$bytes"
 done

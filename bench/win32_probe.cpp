@@ -1,4 +1,4 @@
-// The measuring hand of bench/win32_paste.sh and bench/win32_typing.sh: a
+// The measuring hand of bench/win32_paste.sh: a
 // console program run under the same Wine server as the window it watches
 // (window handles are shared between Wine's processes). Times are wall-clock
 // and in milliseconds unless said otherwise.
@@ -20,7 +20,6 @@
 //                                   wall-clock time then (ns since 1970)
 //   win32_probe select-all HWND     selects the whole text of an edit control
 //   win32_probe caret-end HWND      puts its caret after its last character
-//   win32_probe close HWND          asks the top window of HWND to close
 //   win32_probe text HWND FILE      writes the control's text to FILE (UTF-8)
 #include <windows.h>
 
@@ -216,7 +215,6 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageTimeoutW(hwnd, EM_SETSEL, end, static_cast<LPARAM>(end), SMTO_NORMAL, 120'000, &ignored);
         return 0;
     }
-    if (what == L"close") return PostMessageW(GetAncestor(hwnd, GA_ROOT), WM_CLOSE, 0, 0) ? 0 : 1;
     if (what == L"text" && argc > 3) return WriteText(hwnd, argv[3]);
     std::fprintf(stderr, "unknown command\n");
     return 2;
