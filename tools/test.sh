@@ -6,7 +6,8 @@
 # fuzz target for a bounded time, the Debian package installed, started and
 # removed (this step needs root), and the Windows program cross-built and
 # tested under Wine, with its installer (build/package/*.msi, installed,
-# started and removed under Wine) and its zip.
+# started and removed under Wine) and its zip. The benchmarks are built (not
+# run) once for each toolchain, so that they keep compiling.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
@@ -20,8 +21,9 @@ step() { printf '\n==== %s\n' "$*"; }
 step "House style: clang-format, ESLint, shellcheck"
 ./tools/lint.sh
 
-step "Build and test (warnings as errors)"
+step "Build and test (warnings as errors), and build the benchmarks"
 cmake --workflow --preset ci
+cmake --build --preset ci --target benchmarks
 
 step "Web page: calc/ in WebAssembly, the page and the site (build/site), their tests in headless Chromium"
 cmake --workflow --preset web
@@ -49,8 +51,9 @@ fi
 step "Windows program: cross-built with mingw-w64, its installer (.msi), tested under Wine, zipped"
 windows_started=$(date +%s)
 # Configure, build (the installer too), the tests under Wine in a prefix the
-# tests make and remove themselves, and the zip.
+# tests make and remove themselves, and the zip; then the Windows benchmarks.
 cmake --workflow --preset mingw
+cmake --build --preset mingw --target benchmarks
 ./tools/win32_screenshot.sh build/mingw/win/rurorovirora.exe build/screenshots/win32.png
 # The installer comes with the build (wixl): without it the step fails here.
 ls -l build/package/rurorovirora-*-win64.msi build/package/rurorovirora-*-win64.zip
