@@ -20,7 +20,14 @@ constexpr int kListTwips = 2040;
 
 std::size_t RowIndex(const ControlRow& row) { return static_cast<std::size_t>(&row - form::WindowControls().data()); }
 
-HWND CreateControl(HWND parent, const ControlRow& row, bool startsGroup) {
+// A control's place at `dpi`; the list's reaches down over its drop-down part.
+Rect PlaceOf(const ControlRow& row, int dpi) {
+    Rect r = ControlRect(row, dpi);
+    if (row.kind == Kind::Combo) r.height += TwipsToPixels(kListTwips, dpi);
+    return r;
+}
+
+HWND CreateControl(HWND parent, const ControlRow& row, bool startsGroup, const Rect& place) {
     const std::wstring caption = Utf16(row.caption ? row.caption : "");
     const wchar_t* cls = L"STATIC";
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (startsGroup ? WS_GROUP : 0);
@@ -57,8 +64,8 @@ HWND CreateControl(HWND parent, const ControlRow& row, bool startsGroup) {
             style |= WS_TABSTOP;
             break;
     }
-    HWND hwnd = CreateWindowExW(exStyle, cls, caption.c_str(), style, 0, 0, 0, 0, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + RowIndex(row))),
+    HWND hwnd = CreateWindowExW(exStyle, cls, caption.c_str(), style, place.left, place.top, place.width, place.height,
+                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + RowIndex(row))),
                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
     if (!hwnd) return nullptr;
     if (row.kind == Kind::Text) SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // 0: as long as Windows allows
@@ -90,11 +97,16 @@ Controls::~Controls() {
         if (font) DeleteObject(std::exchange(font, nullptr));
 }
 
-bool Controls::Create(HWND window) {
+// Each control made in its place with its font: nothing to move or redraw
+// afterwards (under Wine each move and redraw of a control costs a round
+// trip to its server).
+bool Controls::Create(HWND window, int dpi) {
+    MakeFonts(dpi);
     byRow_.assign(form::WindowControls().size(), nullptr);
     for (const Creation& c : CreationOrder()) {
-        HWND hwnd = CreateControl(window, *c.row, c.startsGroup);
+        HWND hwnd = CreateControl(window, *c.row, c.startsGroup, PlaceOf(*c.row, dpi));
         if (!hwnd) return false;
+        if (c.row->type != form::Type::None) SendMessageW(hwnd, WM_SETFONT, FontOf(*c.row), FALSE);
         made_.push_back({c.row, hwnd});
         byRow_[RowIndex(*c.row)] = hwnd;
     }
@@ -143,15 +155,16 @@ void Controls::MakeFonts(int dpi) {
     }
 }
 
+WPARAM Controls::FontOf(const ControlRow& row) const {
+    return reinterpret_cast<WPARAM>(fonts_[static_cast<std::size_t>(row.type)]);
+}
+
 void Controls::LayOut(int dpi) {
     MakeFonts(dpi);
     for (const Made& c : made_) {
-        const Rect r = ControlRect(*c.row, dpi);
-        const int height = c.row->kind == Kind::Combo ? r.height + TwipsToPixels(kListTwips, dpi) : r.height;
-        SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-        if (c.row->type != form::Type::None)
-            SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<std::size_t>(c.row->type)]),
-                         TRUE);
+        const Rect r = PlaceOf(*c.row, dpi);
+        SetWindowPos(c.hwnd, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (c.row->type != form::Type::None) SendMessageW(c.hwnd, WM_SETFONT, FontOf(*c.row), TRUE);
     }
 }
 

@@ -24,9 +24,10 @@ public:
     Controls(const Controls&) = delete;
     Controls& operator=(const Controls&) = delete;
 
-    // Makes the controls in the window, in win::CreationOrder(), the picture's
-    // class (win/Picture.h) registered; false if Windows refuses one.
-    bool Create(HWND window);
+    // Makes the controls in the window, in win::CreationOrder(), placed and
+    // with their fonts for the density `dpi` (the picture's class,
+    // win/Picture.h, registered); false if Windows refuses one.
+    bool Create(HWND window, int dpi);
 
     // A control by its name, or nullptr.
     HWND Handle(std::string_view name) const;
@@ -37,7 +38,7 @@ public:
     // diameter list's edit box.
     std::vector<std::pair<HWND, const form::ControlRow*>> TextHolders() const;
 
-    // Places every control and sets its font for the density `dpi`.
+    // Places every control again and sets its font for a new density `dpi`.
     void LayOut(int dpi);
 
     // Replaces a control's whole text, shown from its first character.
@@ -54,6 +55,7 @@ public:
 private:
     const form::ControlRow* OwnRow(HWND hwnd) const;
     void MakeFonts(int dpi);
+    WPARAM FontOf(const form::ControlRow& row) const;
 
     struct Made {
         const form::ControlRow* row;

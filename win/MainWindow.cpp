@@ -82,9 +82,8 @@ void SizeWindow(HWND window, int dpi) {
 LRESULT OnCreate(HWND hwnd) {
     WindowState& state = State();
     const int dpi = static_cast<int>(GetDpiForWindow(hwnd));
-    if (!state.controls.Create(hwnd)) return -1;
+    if (!state.controls.Create(hwnd, dpi)) return -1;
     for (const auto& [edit, field] : state.controls.TextHolders()) SubclassField(edit, *field, AnswerPaste, Show);
-    state.controls.LayOut(dpi);
     SizeWindow(hwnd, dpi);
     SetIcons(hwnd, dpi);
     Show(hwnd, state.model.Start());
