@@ -9,7 +9,9 @@
 // host/answer_json.h): the functions that answer return its size in bytes, and
 // ruro_output where it starts.
 
+#include <algorithm>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,9 +27,31 @@ namespace {
 constexpr std::size_t kKeptBuffer = 65'536;
 
 form::WindowModel& Model() {
-    static form::WindowModel model(web::kPageLongestPaste);
+    static form::WindowModel model;
     return model;
 }
+
+// The fields' texts as the page last handed them over.
+class PageTexts final : public form::FieldTexts {
+public:
+    void Write(const form::Answer& answer) {
+        for (const auto& [name, text] : answer.writes) texts[std::string(name)] = text;
+    }
+    std::string Text(std::string_view control) const override {
+        const auto found = texts.find(std::string(control));
+        return found == texts.end() ? std::string() : found->second;
+    }
+    std::map<std::string, std::string, std::less<>> texts;
+};
+PageTexts& Texts() {
+    static PageTexts texts = [] {
+        PageTexts start;
+        start.Write(form::WindowModel().Start());
+        return start;
+    }();
+    return texts;
+}
+bool HoldsText(std::string_view name) { return name == "Combo1" || name.starts_with("Text"); }
 
 std::vector<char> input;
 std::string output;
@@ -66,7 +90,9 @@ __attribute__((export_name("ruro_buffer"))) char* ruro_buffer(std::uint32_t size
 // The user changed the text of a field or of the diameter list to the `size`
 // bytes in the buffer. 1, or 0 for a control that holds no text.
 __attribute__((export_name("ruro_edit"))) std::int32_t ruro_edit(std::int32_t row, std::uint32_t size) {
-    const bool kept = Model().Edit(NameOf(row), std::string(Input(size)));
+    const std::string_view name = NameOf(row);
+    const bool kept = HoldsText(name);
+    if (kept) Texts().texts[std::string(name)] = std::string(Input(size));
     ReleaseInput();
     return kept ? 1 : 0;
 }
@@ -77,14 +103,20 @@ __attribute__((export_name("ruro_select"))) std::int32_t ruro_select(std::int32_
 }
 
 // The start state, written out.
-__attribute__((export_name("ruro_start"))) std::uint32_t ruro_start() { return Answered(Model().Start()); }
+__attribute__((export_name("ruro_start"))) std::uint32_t ruro_start() {
+    const form::Answer answer = Model().Start();
+    Texts().Write(answer);
+    return Answered(answer);
+}
 
 // A button was pressed; the `separatorSize` bytes in the buffer are the
 // user's decimal separator.
 __attribute__((export_name("ruro_press"))) std::uint32_t ruro_press(std::int32_t row, std::uint32_t separatorSize) {
     const std::string separator(Input(separatorSize));
     ReleaseInput();
-    return Answered(Model().Press(NameOf(row), separator));
+    const form::Answer answer = Model().Press(NameOf(row), Texts(), separator);
+    Texts().Write(answer);
+    return Answered(answer);
 }
 
 // Tab (forward 1) or Shift+Tab (0) from a control; -1: from outside the window.
@@ -102,7 +134,11 @@ __attribute__((export_name("ruro_key"))) std::uint32_t ruro_key(std::int32_t row
 // of its text: an answer with no box takes it.
 __attribute__((export_name("ruro_paste"))) std::uint32_t ruro_paste(std::int32_t row, std::uint32_t replacedBytes,
                                                                     std::uint32_t pastedBytes) {
-    return Answered(Model().Paste(NameOf(row), replacedBytes, pastedBytes));
+    // Only the counts matter to the limit: texts of as many bytes stand in.
+    const std::uint32_t most = static_cast<std::uint32_t>(web::kPageLongestPaste) + 1;
+    const std::string replaced(std::min(replacedBytes, most), '0');
+    const std::string pasted(std::min(pastedBytes, most), '0');
+    return Answered(Model().Paste(NameOf(row), Texts(), replaced, pasted, form::LineBreaks::Removed));
 }
 
 // Where the last answer starts.
