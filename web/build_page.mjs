@@ -188,11 +188,11 @@ function markup(c) {
 
 // ---- What the script needs: the controls' names by row (the model names
 // them so), the start state to show before the model has started, and what
-// to say if it cannot start.
+// to say if it cannot start, for each cause.
 const config = {
   controls: form.controls.map((c) => c.name),
   start: form.start,
-  notStarted: form.pageNotStartedBox,
+  notStarted: form.pageNotStarted,
 };
 
 const fill = (template, values) => template.replace(/\{\{(\w+)\}\}/g, (_, k) => {
@@ -209,7 +209,6 @@ const values = {
   CONTROLS: roots.map(markup).join('\n'),
   OK: escapeHtml(form.okButton),
   PAGE_ENDED: escapeHtml(form.pageEnded),
-  PAGE_NOT_STARTED: escapeHtml(form.pageNotStarted),
   START_AGAIN: escapeHtml(form.startAgain),
   WASM: deflateRawSync(wasm, { level: 9 }).toString('base64'),
   LOADER: here('loader.js').trim(),

@@ -21,8 +21,11 @@ int main(int argc, char** argv) {
     page += ",\"start\":";
     form::WindowModel model;
     web::AppendAnswerJson(model.Start(), page);
-    page += ",\"pageNotStarted\":" + Quoted(form::kPageNotStarted) +
-            ",\"pageNotStartedBox\":" + form::BoxJson(form::kPageNotStartedBox);
+    page += ",\"pageNotStarted\":{";
+    for (const form::PageNotStarted& failure : form::kPageNotStarted)
+        page += (page.back() == '{' ? "" : ",") + Quoted(failure.cause) + ":{\"line\":" + Quoted(failure.line) +
+                ",\"box\":" + form::BoxJson(failure.box) + "}";
+    page += "}";
     if (!form::json::WriteFile(argv[1], form::DescriptionJson(page))) {
         std::perror(argv[1]);
         return 1;
