@@ -9,6 +9,9 @@ const form1 = $('Form1');
 const names = RURO.controls;  // the model names controls by their row
 const rows = new Map(names.map((name, row) => [name, row]));
 const radios = [...form1.querySelectorAll('input[type="radio"]')];
+// A key by what it is: where an engine gives no `key` (WebKitGTK gives
+// "Unidentified" for Shift+Tab), by the key's place on the keyboard.
+const keyOf = (e) => (e.key && e.key !== 'Unidentified' ? e.key : { NumpadEnter: 'Enter' }[e.code] ?? e.code);
 
 // The user's decimal separator, as the desktop window takes the system's.
 function decimalSeparator() {
@@ -89,7 +92,8 @@ function withModel(ask, otherwise = () => {}) {
     ready.then(() => withModel(ask, otherwise));
   }
 }
-const explainNotStarted = () => inform(RURO.notStarted);
+let notStartedCause = null;  // what stopped the module, in the page's words
+const explainNotStarted = () => inform(notStartedCause.box);
 
 // ---- The boxes: modal, one button; Enter and Esc close; the focus returns.
 const box = $('box');
@@ -116,7 +120,7 @@ box.addEventListener('cancel', (e) => {  // Esc
   closeBox();
 });
 box.addEventListener('keydown', (e) => {
-  if (e.key === 'Enter' || e.key === 'Escape') {
+  if (keyOf(e) === 'Enter' || keyOf(e) === 'Escape') {
     e.preventDefault();
     closeBox();
   }
@@ -131,7 +135,10 @@ function show(answer) {
     control.scrollLeft = 0;
   }
   if (answer.select) $(answer.select).checked = true;
-  if (answer.focus) $(answer.focus).focus();
+  if (answer.focus) {
+    $(answer.focus).focus();
+    if (answer.selectText) $(answer.focus).select();
+  }
   if (answer.box) inform(answer.box);
   if (answer.quit) quit();
 }
@@ -158,6 +165,16 @@ for (const button of form1.querySelectorAll('button.command')) {
     withModel(() => show(windowModel.press(button.id, decimalSeparator())), explainNotStarted));
 }
 
+// ---- The focus ring shows on whatever the keyboard reached, whoever moved
+// the focus there (an engine may not count a focus moved by script as the
+// keyboard's): a key marks the page as driven by the keyboard, the pointer
+// unmarks it.
+const root = document.documentElement;
+document.addEventListener('keydown', (e) => {
+  if (!['Shift', 'Control', 'Alt', 'Meta'].includes(keyOf(e))) root.dataset.keyboard = '';
+}, true);
+document.addEventListener('pointerdown', () => { delete root.dataset.keyboard; }, true);
+
 // ---- Tab and Shift+Tab go along the model's chain. From its ends the
 // browser moves the focus on out of the page, as from any page, so the
 // keyboard never stays caught in the window: for that one key the window's
@@ -173,7 +190,7 @@ function letTheBrowserMoveOn() {
 }
 const controlOf = (element) => (element && form1.contains(element) ? element.dataset.for ?? element.id : '');
 document.addEventListener('keydown', (e) => {
-  if (e.key !== 'Tab' || e.altKey || e.ctrlKey || e.metaKey || box.open || form1.hidden || notStarted) return;
+  if (keyOf(e) !== 'Tab' || e.altKey || e.ctrlKey || e.metaKey || box.open || form1.hidden || notStarted) return;
   const from = controlOf(document.activeElement);
   if (!calc) {
     e.preventDefault();
@@ -195,7 +212,7 @@ document.addEventListener('keydown', (e) => {
 const arrows = { ArrowUp: 0, ArrowDown: 1, ArrowLeft: 2, ArrowRight: 3 };
 for (const radio of radios) {
   radio.addEventListener('keydown', (e) => {
-    const arrow = arrows[e.key];
+    const arrow = arrows[keyOf(e)];
     if (arrow === undefined || e.altKey || e.ctrlKey || e.metaKey || e.shiftKey || notStarted) return;
     e.preventDefault();
     withModel(() => show(windowModel.key(radio.id, arrow)));
@@ -301,30 +318,31 @@ for (const combo of form1.querySelectorAll('[role="combobox"]')) {
     combo.focus();
   };
   combo.addEventListener('keydown', (e) => {
-    if (e.key === 'F4' || (e.altKey && (e.key === 'ArrowDown' || e.key === 'ArrowUp'))) {
+    const key = keyOf(e);
+    if (key === 'F4' || (e.altKey && (key === 'ArrowDown' || key === 'ArrowUp'))) {
       e.preventDefault();
-      if (list.hidden && e.key !== 'ArrowUp') open();
+      if (list.hidden && key !== 'ArrowUp') open();
       else close();
       return;
     }
     if (list.hidden) {
-      if (e.key === 'ArrowDown' && !e.ctrlKey && !e.metaKey) {
+      if (key === 'ArrowDown' && !e.ctrlKey && !e.metaKey) {
         e.preventDefault();
         open();
       }
       return;
     }
-    if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+    if (key === 'ArrowDown' || key === 'ArrowUp') {
       e.preventDefault();
-      mark(e.key === 'ArrowDown' ? Math.min(active + 1, entries.length - 1) : Math.max(active - 1, 0));
-    } else if (e.key === 'Enter') {
+      mark(key === 'ArrowDown' ? Math.min(active + 1, entries.length - 1) : Math.max(active - 1, 0));
+    } else if (key === 'Enter') {
       e.preventDefault();
       if (active >= 0) pick(active);
       else close();
-    } else if (e.key === 'Escape') {
+    } else if (key === 'Escape') {
       e.preventDefault();
       close();
-    } else if (e.key === 'Tab') {
+    } else if (key === 'Tab') {
       close();
     }
   });
@@ -348,8 +366,11 @@ const ready = calculationLoading.then((exports) => {
   handOver();
   performance.mark('ruro-ready');
   document.documentElement.dataset.ready = 'true';
-}, () => {
+}, (failure) => {
   notStarted = true;
+  // Each cause has its own words: the line over the window and the box.
+  notStartedCause = RURO.notStarted[failure?.cause] ?? RURO.notStarted.damaged;
+  $('notStarted').textContent = notStartedCause.line;
   $('notStarted').hidden = false;
   document.documentElement.dataset.ready = 'failed';
 });
