@@ -83,6 +83,10 @@ std::string ControlJson(const ControlRow& row) {
     const TwipsRect place = InWindow(row);
     out += ",\"inWindow\":[" + std::to_string(place.left) + "," + std::to_string(place.top) + "," +
            std::to_string(place.width) + "," + std::to_string(place.height) + "]";
+    // The frame drawn round the control, which it is seen and announced in
+    // (not always the container it was created in); null: none.
+    const ControlRow* frame = FrameDrawnRound(row);
+    out += ",\"drawnIn\":" + (frame ? Quoted(frame->name) : std::string("null"));
     if (row.kind == Kind::Option) out += ",\"system\":" + std::to_string(static_cast<int>(SystemOfOption(row.name)));
     return out + "}";
 }

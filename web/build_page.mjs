@@ -85,18 +85,15 @@ const px = (twips) => `${+(twips / form.twipsPerPixel).toFixed(3)}px`;
 const controls = form.controls.map((c) => ({ ...c, children: [] }));
 const byName = new Map(controls.map((c) => [c.name, c]));
 
-// An option button drawn over a frame of its own container belongs to that
-// frame: on a narrow screen it flows with it, and it takes its caption as
-// the name of the group.
+// A control stands in the frame drawn round it, even where it was created in
+// another container (the option buttons): on a narrow screen it flows with
+// that frame, and an option button takes its caption as the name of the group.
 for (const c of controls) {
-  if (c.kind !== 'option' || !c.container) continue;
-  const frame = controls.find((f) => f.kind === 'frame' && f.container === c.container &&
-    c.left >= f.left && c.top >= f.top && c.left + c.width <= f.left + f.width && c.top + c.height <= f.top + f.height);
-  if (frame) {
-    c.left -= frame.left;
-    c.top -= frame.top;
-    c.container = frame.name;
-  }
+  if (!c.drawnIn || c.drawnIn === c.container) continue;
+  const frame = byName.get(c.drawnIn);
+  c.left = c.inWindow[0] - frame.inWindow[0];
+  c.top = c.inWindow[1] - frame.inWindow[1];
+  c.container = frame.name;
 }
 const roots = [];
 for (const c of controls) (c.container ? byName.get(c.container).children : roots).push(c);
