@@ -1,8 +1,8 @@
-// Writes the calculator page, one self-contained HTML file, from the
-// window's description (form.json, written by web_form_json), the
+// Writes the calculator page, one self-contained HTML file, from the page's
+// description (page_description.json, written by page_description), the
 // WebAssembly calculation and the page's template, styles and script here.
 //
-//   node build_page.mjs FORM.json CALC.wasm OUT.html [SITE_DIR VERSION]
+//   node build_page.mjs PAGE_DESCRIPTION.json CALC.wasm OUT.html [SITE_DIR VERSION]
 //
 // With SITE_DIR it also writes the site to publish there (site.mjs).
 
@@ -13,7 +13,7 @@ import { shortName, writeSite } from './site.mjs';
 
 const [formPath, wasmPath, outPath, siteDir, version] = process.argv.slice(2);
 if (!outPath || (siteDir && !version)) {
-  console.error('usage: node build_page.mjs FORM.json CALC.wasm OUT.html [SITE_DIR VERSION]');
+  console.error('usage: node build_page.mjs PAGE_DESCRIPTION.json CALC.wasm OUT.html [SITE_DIR VERSION]');
   process.exit(2);
 }
 const here = (name) => readFileSync(fileURLToPath(new URL(name, import.meta.url)), 'utf8');

@@ -14,7 +14,7 @@ import { plantation } from './cases.mjs';
 import { pathToFileURL } from 'node:url';
 
 const pagePath = process.env.RURO_PAGE;
-const form = JSON.parse(readFileSync(process.env.RURO_FORM ?? join(dirname(pagePath), 'form.json'), 'utf8'));
+const form = JSON.parse(readFileSync(process.env.RURO_FORM ?? join(dirname(pagePath), 'web', 'page_description.json'), 'utf8'));
 const identity = JSON.parse(readFileSync(process.env.RURO_IDENTITY ?? join(dirname(pagePath), 'identity.json'), 'utf8'));
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const results = form.resultFields;
