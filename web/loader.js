@@ -3,13 +3,11 @@
 // page is still being read, and compiles it. Any failure (no
 // DecompressionStream for raw deflate, damaged data, no WebAssembly, a
 // blocked data: URL) rejects the promise: the page then says that it cannot
-// calculate.
+// calculate. The page instantiates the compiled module with what it imports.
 const calculationLoading = (async () => {
   const unpacking = new DecompressionStream('deflate-raw');
   const base64 = document.getElementById('calcModule').textContent.trim();
   const packed = await fetch(`data:application/octet-stream;base64,${base64}`);
-  const { instance } = await WebAssembly.instantiateStreaming(new Response(packed.body.pipeThrough(unpacking),
-    { headers: { 'Content-Type': 'application/wasm' } }), {});
-  instance.exports._initialize();
-  return instance.exports;
+  return WebAssembly.compileStreaming(new Response(packed.body.pipeThrough(unpacking),
+    { headers: { 'Content-Type': 'application/wasm' } }));
 })();
