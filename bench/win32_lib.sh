@@ -29,7 +29,7 @@ win32_bench_start() {
   read -r -a TEXT1_TWIPS <<<"$(place_of "$(jq -r .inputFields.hectares "$DESCRIPTION")")"
   read -r -a RESET_TWIPS <<<"$(place_of "$(button_of reset)")"
   read -r -a CALCULAR_TWIPS <<<"$(place_of "$(button_of calculate)")"
-  BOX_TITLE=$(jq -r .pasteRefusalTitle "$DESCRIPTION")
+  BOX_TITLE=$(jq -r .pasteRefusal.title "$DESCRIPTION")
   BARE=$BUILD/bench/win32_bare_edit.exe
   WORK=$(mktemp -d)
   unset WINEPREFIX  # a private prefix, whatever the caller has

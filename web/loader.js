@@ -4,10 +4,11 @@
 // with the cause met, so that the page names it: "unpacking" (no
 // DecompressionStream for raw deflate), "webassembly" (none in this
 // browser), "refused" (the browser would not read the data: URL) or
-// "damaged" (the data do not unpack or compile).
+// "damaged" (the data do not unpack or compile). The page instantiates the
+// compiled module with what it imports.
 const calculationLoading = (async () => {
   const failed = (cause) => Object.assign(new Error(cause), { cause });
-  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiateStreaming !== 'function') throw failed('webassembly');
+  if (typeof WebAssembly !== 'object' || typeof WebAssembly.compileStreaming !== 'function') throw failed('webassembly');
   let unpacking;
   try {
     unpacking = new DecompressionStream('deflate-raw');
@@ -17,10 +18,8 @@ const calculationLoading = (async () => {
   const base64 = document.getElementById('calcModule').textContent.trim();
   const packed = await fetch(`data:application/octet-stream;base64,${base64}`).catch(() => { throw failed('refused'); });
   try {
-    const { instance } = await WebAssembly.instantiateStreaming(new Response(packed.body.pipeThrough(unpacking),
-      { headers: { 'Content-Type': 'application/wasm' } }), {});
-    instance.exports._initialize();
-    return instance.exports;
+    return await WebAssembly.compileStreaming(new Response(packed.body.pipeThrough(unpacking),
+      { headers: { 'Content-Type': 'application/wasm' } }));
   } catch {
     throw failed('damaged');
   }
