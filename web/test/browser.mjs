@@ -37,6 +37,8 @@ export const lacks = {
   requests: only(['chromium', 'firefox'], 'WebDriver classic sees no request the page makes'),
   print: only(['chromium', 'firefox'], 'WebKitWebDriver has no print command'),
   printMedia: only(['chromium'], 'only Chromium lays a page out for print on the screen (emulated media)'),
+  insertText: only(['chromium', 'webkit'], 'puppeteer over WebDriver BiDi types one character at a time, and Firefox\'s ' +
+    'execCommand("insertText") fires no beforeinput: nothing gives a text in one piece as an input method does'),
   responses: only(['chromium'], 'only Chromium tells whether the service worker gave a navigation\'s response'),
 };
 
@@ -79,15 +81,12 @@ export async function openPage(browser, { width = 1280, height = 720, language: 
     page.on('pageerror', (error) => { page.errors.push(error.message); });
   }
   if (engine === 'firefox') {
-    // Puppeteer over WebDriver BiDi names the space bar " " only, and types
-    // one character at a time: a text in one piece goes in as an input
-    // method inserts it.
+    // Puppeteer over WebDriver BiDi names the space bar " " only.
     const { keyboard } = page;
     for (const name of ['press', 'down', 'up']) {
       const send = keyboard[name].bind(keyboard);
       keyboard[name] = (key, ...rest) => send(key === 'Space' ? ' ' : key, ...rest);
     }
-    keyboard.sendCharacter = (text) => page.evaluate((t) => { document.execCommand('insertText', false, t); }, text);
   }
   const phone = mobile && !lacks.mobile;
   await page.setViewport({ width, height, deviceScaleFactor: scale, ...(phone ? { isMobile: true, hasTouch: true } : {}) });

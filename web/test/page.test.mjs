@@ -669,7 +669,7 @@ describe('long texts', () => {
     });
   }
 
-  test('a paste up to the limit is taken, one byte more refused, counted as the field would hold it', async () => {
+  test('a paste up to the limit is taken, one byte more refused, counted as the field would hold it', async (t) => {
     const page = await ready();
     const half = form.longestPaste / 2;
     // [how, unit, count, refused]: the field holds "0", selected, so the text replaces it.
@@ -683,6 +683,10 @@ describe('long texts', () => {
     ];
     for (const [how, unit, count, refused] of cases) {
       const what = `${how} of ${count} × ${JSON.stringify(unit)}`;
+      if (dropped[how]) {
+        t.diagnostic(`${what} left out: ${dropped[how]}`);
+        continue;
+      }
       assert.deepEqual(await offer(page, 'Text1', how, count, unit), { refused, length: 1 }, what);
       assert.equal((await box(page)).open, refused, what);
       if (refused) await page.keyboard.press('Enter');
@@ -690,7 +694,7 @@ describe('long texts', () => {
     await page.close();
   });
 
-  test('text typed in one piece is judged as a paste; key by key it is never limited', async () => {
+  test('text typed in one piece is judged as a paste; key by key it is never limited', { skip: lacks.insertText }, async () => {
     const page = await ready();
     // A keyboard's suggestion or dictation: the browser's insertText, in one piece.
     for (const length of [form.longestPaste + 1000, tenMB]) {
