@@ -1,10 +1,11 @@
 // Figures of the web page (a report, not a timed test):
 // - its size as one file, and gzip-packed;
-// - navigation start to the window ready for input in headless Chromium,
+// - navigation start to the window ready for input in the engine RURO_ENGINE
+//   names (chromium, the default, firefox or webkit: web/test/browser.mjs),
 //   median of N runs, against an empty page loaded in the same runs;
 // - one calculation through the page's model.
 //
-//   node bench/web_page.mjs build/web/rurorovirora.html [runs]
+//   [RURO_ENGINE=firefox] node bench/web_page.mjs build/web/rurorovirora.html [runs]
 // (needs `npm ci` in web/, which tools/test.sh runs)
 
 import { readFileSync, writeFileSync, mkdtempSync, rmSync } from 'node:fs';
@@ -12,7 +13,7 @@ import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
-import { launch } from '../web/test/browser.mjs';
+import { launch, versionOf } from '../web/test/browser.mjs';
 
 const pagePath = resolve(process.argv[2] ?? 'build/web/rurorovirora.html');
 const runs = Number(process.argv[3] ?? 15);
@@ -28,6 +29,7 @@ writeFileSync(emptyPath, '<!DOCTYPE html><html lang="es"><title>x</title><script
   'performance.mark("ruro-ready");document.documentElement.dataset.ready="true"</script>');
 
 const browser = await launch();
+console.log(`engine: ${await versionOf(browser)}`);
 // Milliseconds from navigation start to the controls taking input (focus
 // in place) and to the calculation compiled and ready.
 async function timeToReady(url) {
@@ -55,16 +57,16 @@ const page = await browser.newPage();
 await page.goto(pathToFileURL(pagePath).href);
 await page.waitForSelector('html[data-ready="true"]');
 const perCall = await page.evaluate(() => {
-  // The option, the five texts and Calcular, as the window hands them over.
+  // The option, the five texts in their fields and Calcular, which reads them.
   const rows = [['Option1', '10', '7', '', '', '3'], ['Option2', '2.5', '', '12', '12', '19'], ['Option3', '10', '7', '', '', '7.5']];
-  const fields = ['Text1', 'Text8', 'Text9', 'Text10', 'Combo1'];
+  const fields = ['Text1', 'Text8', 'Text9', 'Text10', 'Combo1'].map((id) => document.getElementById(id));
   const { model } = rurorovirora;
   const round = (n) => {
     const start = performance.now();
     for (let i = 0; i < n; ++i) {
       const [option, ...texts] = rows[i % 3];
       model.select(option);
-      texts.forEach((text, k) => model.edit(fields[k], text));
+      texts.forEach((text, k) => { fields[k].value = text; });
       model.press('Command2', ',');
     }
     return (performance.now() - start) / n;

@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "calc/numbers.h"
-#include "form/json.h"
-#include "form/pictures.h"
 #include "form/commands.h"
 #include "form/controls.h"
+#include "form/json.h"
+#include "form/pictures.h"
 #include "form/texts.h"
 
 namespace form {
@@ -83,6 +83,10 @@ std::string ControlJson(const ControlRow& row) {
     const TwipsRect place = InWindow(row);
     out += ",\"inWindow\":[" + std::to_string(place.left) + "," + std::to_string(place.top) + "," +
            std::to_string(place.width) + "," + std::to_string(place.height) + "]";
+    // The frame drawn round the control, which it is seen and announced in
+    // (not always the container it was created in); null: none.
+    const ControlRow* frame = FrameDrawnRound(row);
+    out += ",\"drawnIn\":" + (frame ? Quoted(frame->name) : std::string("null"));
     if (row.kind == Kind::Option) out += ",\"system\":" + std::to_string(static_cast<int>(SystemOfOption(row.name)));
     return out + "}";
 }
@@ -111,12 +115,7 @@ std::string DescriptionJson(std::string_view moreMembers) {
         json += (first ? "" : ",") + Quoted(entry);
         first = false;
     }
-    json += "],\"fields\":{\"hectares\":" + std::to_string(kHectaresField) +
-            ",\"distance\":" + std::to_string(kDistanceField) + ",\"length\":" + std::to_string(kLengthField) +
-            ",\"width\":" + std::to_string(kWidthField) + ",\"firstResult\":" + std::to_string(kFirstResultField) +
-            ",\"resultCount\":" + std::to_string(calc::kResultCount) + ",\"count\":" + std::to_string(kFieldCount) +
-            "}";
-    json += ",\"resultFields\":[";
+    json += "],\"resultFields\":[";
     for (std::size_t i = 0; i < calc::kResultCount; ++i)
         json += (i ? "," : "") + Quoted(FieldName(kFirstResultField + static_cast<int>(i)));
     json += "],\"inputFields\":{\"hectares\":" + Quoted(FieldName(kHectaresField)) +
@@ -145,7 +144,8 @@ std::string DescriptionJson(std::string_view moreMembers) {
     json += "},\"boxes\":{\"about\":" + BoxJson(InformationBox(Command::About)) +
             ",\"help\":" + BoxJson(InformationBox(Command::Help)) +
             ",\"varieties\":" + BoxJson(InformationBox(Command::Varieties)) + "}";
-    // Keyed by the number of each calc::Refusal, and by its name.
+    // Each refusal's box by its name, with the number calc::Refusal gives it
+    // (the identity table's).
     struct Named {
         calc::Refusal refusal;
         const char* name;
@@ -156,15 +156,15 @@ std::string DescriptionJson(std::string_view moreMembers) {
                                   {calc::Refusal::TinyLengthOrWidth, "TinyLengthOrWidth"},
                                   {calc::Refusal::OutOfRange, "OutOfRange"}};
     json += ",\"refusals\":{";
-    std::string byName = ",\"refusalsByName\":{";
     first = true;
     for (const Named& r : refusals) {
-        const std::string box = BoxJson(RefusalBox(r.refusal));
-        json += std::string(first ? "\"" : ",\"") + std::to_string(static_cast<int>(r.refusal)) + "\":" + box;
-        byName += std::string(first ? "" : ",") + Quoted(r.name) + ":" + box;
+        const Box box = RefusalBox(r.refusal);
+        json += std::string(first ? "" : ",") + Quoted(r.name) +
+                ":{\"number\":" + std::to_string(static_cast<int>(r.refusal)) + ",\"title\":" + Quoted(box.title) +
+                ",\"message\":" + Quoted(box.message) + "}";
         first = false;
     }
-    json += "}" + byName + "}";
+    json += "}";
     json += ",\"longestPaste\":" + std::to_string(kLongestPastedField);
     json += ",\"pasteRefusal\":" + BoxJson(kPasteRefusalBox);
     json += ",\"okButton\":" + Quoted(kOkButton);

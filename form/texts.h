@@ -44,16 +44,40 @@ inline constexpr std::string_view kArrowPictureName = "Flecha";
 inline constexpr std::string_view kPageEnded = "El programa ha terminado. Puede cerrar esta página.";
 inline constexpr std::string_view kStartAgain = "Volver a empezar";
 
-// A web page whose calculation cannot be started (a damaged page, a browser
-// without WebAssembly) says so over its window, and every command answers
-// with this box instead of doing nothing.
-inline constexpr std::string_view kPageNotStarted =
-    "El cálculo no se pudo poner en marcha en este navegador: la página está dañada o el navegador no admite "
-    "WebAssembly. La ventana no puede calcular.";
-inline constexpr Box kPageNotStartedBox{
-    "Programa de Rurorovirora",
-    "No se puede calcular: el cálculo de esta página no se pudo poner en marcha (la página está dañada o el "
-    "navegador no admite WebAssembly). Abra la página de nuevo, o en un navegador actualizado."};
+// A web page whose calculation cannot be started says why over its window,
+// and every command answers with the box for that cause instead of doing
+// nothing. `cause` is the name the page's loader gives it.
+struct PageNotStarted {
+    std::string_view cause;
+    std::string_view line;  // over the window
+    Box box;                // for every command
+};
+inline constexpr PageNotStarted kPageNotStarted[] = {
+    {"unpacking",
+     "El cálculo no se pudo poner en marcha: este navegador no sabe desempaquetar el cálculo que lleva la página "
+     "(no tiene DecompressionStream con el formato «deflate-raw»). La ventana no puede calcular.",
+     {"Programa de Rurorovirora",
+      "No se puede calcular: este navegador no sabe desempaquetar el cálculo de la página (le falta "
+      "DecompressionStream con «deflate-raw»). Abra la página en un navegador actualizado."}},
+    {"webassembly",
+     "El cálculo no se pudo poner en marcha: este navegador no admite WebAssembly o lo tiene desactivado. La "
+     "ventana no puede calcular.",
+     {"Programa de Rurorovirora",
+      "No se puede calcular: este navegador no admite WebAssembly o lo tiene desactivado. Actívelo, o abra la "
+      "página en un navegador actualizado."}},
+    {"damaged",
+     "El cálculo no se pudo poner en marcha: los datos del cálculo guardados en la página están dañados. La "
+     "ventana no puede calcular.",
+     {"Programa de Rurorovirora",
+      "No se puede calcular: los datos del cálculo guardados en esta página están dañados. Descargue la página "
+      "de nuevo."}},
+    {"refused",
+     "El cálculo no se pudo poner en marcha: el navegador no dejó leer los datos del cálculo guardados en la "
+     "página (rechazó su dirección «data:»). La ventana no puede calcular.",
+     {"Programa de Rurorovirora",
+      "No se puede calcular: el navegador no dejó leer los datos del cálculo guardados en la página (rechazó su "
+      "dirección «data:»). Revise las extensiones o las normas del navegador que bloquean esas direcciones."}},
+};
 
 // A text arriving in one piece (a paste, a drop, a keyboard's suggestion,
 // dictation) that would make a field's text longer than this many bytes of

@@ -174,27 +174,32 @@ Answer WindowModel::Key(std::string_view option, Arrow arrow) {
 template <typename Char>
 Answer WindowModel::PasteOf(std::string_view control, const FieldTexts& fields, std::basic_string_view<Char> replaced,
                             std::basic_string_view<Char> inserted, LineBreaks breaks) const {
+    // The units the platform inserts, in order, until `take` says to stop.
+    const auto each = [&](auto take) {
+        for (const Char unit : inserted) {
+            if (IsLineBreak(static_cast<char32_t>(unit))) {
+                if (breaks == LineBreaks::CutAtFirst) return;
+                if (breaks == LineBreaks::Removed) continue;
+            }
+            if (!take(unit)) return;
+        }
+    };
+    // A key typed: taken without reading the field.
+    std::size_t characters = 0;
+    each([&](Char unit) { return (characters += StartsCharacter(unit) ? 1 : 0) < 2; });
+    if (characters < 2) return {};
+
     const std::size_t now = fields.Text(control).size();
     const std::size_t kept = now - std::min(Utf8Size(replaced), now);
     const std::size_t room = kept < kLongestPastedField ? kLongestPastedField - kept : 0;
-    // Counted as the platform inserts it, and only as far as needed: a text
-    // of a hundred megabytes costs no more than the limit.
+    // Counted only as far as needed: a text of a hundred megabytes costs no
+    // more than the limit.
     std::size_t bytes = 0;
-    std::size_t characters = 0;
-    for (const Char unit : inserted) {
-        if (IsLineBreak(static_cast<char32_t>(unit))) {
-            if (breaks == LineBreaks::CutAtFirst) break;
-            if (breaks == LineBreaks::Removed) continue;
-        }
-        bytes += Utf8Bytes(unit);
-        characters += StartsCharacter(unit) ? 1 : 0;
-        if (bytes > room && characters > 1) {
-            Answer answer;
-            answer.box = kPasteRefusalBox;
-            return answer;
-        }
-    }
-    return {};
+    each([&](Char unit) { return (bytes += Utf8Bytes(unit)) <= room; });
+    if (bytes <= room) return {};
+    Answer answer;
+    answer.box = kPasteRefusalBox;
+    return answer;
 }
 
 Answer WindowModel::Paste(std::string_view control, const FieldTexts& fields, std::u16string_view replaced,

@@ -12,10 +12,11 @@ TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev clang libclang
   # and wixl and msitools for its installer.
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 wixl msitools)
 # The web page: the calculation for WebAssembly (clang 14, wasm32-wasi) and
-# its browser test in Debian's Chromium. Node.js and npm come from Debian
-# only where no node is installed yet (see ensure_node).
+# its browser tests in Debian's Chromium, Firefox ESR and WebKitGTK
+# (WebKitWebDriver and MiniBrowser, on Xvfb). Node.js and npm come from
+# Debian only where no node is installed yet (see ensure_node).
 WEB_PACKAGES=(clang-14 lld-14 llvm-14 wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32
-  chromium)
+  chromium firefox-esr webkit2gtk-driver xvfb)
 TEST_PACKAGES+=("${WEB_PACKAGES[@]}")
 
 ensure_packages() {
@@ -39,11 +40,14 @@ ensure_node() {
   ensure_packages nodejs npm
 }
 
-# The browser test's npm packages (puppeteer-core, axe-core), exactly as
+# The browser tests' npm packages (puppeteer-core, selenium-webdriver,
+# axe-core), exactly as
 # web/package-lock.json pins them; reinstalled only when the lock changed.
 ensure_node_modules() {
   ensure_node
   local stamp=web/node_modules/.package-lock.json
   [ -f "$stamp" ] && [ "$stamp" -nt web/package-lock.json ] && return 0
-  (cd web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
+  # No browser or driver is downloaded: the tests use Debian's.
+  (cd web && PUPPETEER_SKIP_DOWNLOAD=1 PUPPETEER_SKIP_CHROME_DOWNLOAD=1 PUPPETEER_SKIP_CHROME_HEADLESS_SHELL_DOWNLOAD=1 \
+    SE_OFFLINE=true npm ci --no-audit --no-fund)
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the plain build
 # with warnings as errors (unit, window, high-density and real-window tests),
-# the web page and the site to publish (build/site) in headless Chromium,
+# the web page and the site to publish (build/site) in Chromium, Firefox ESR
+# and WebKitGTK,
 # the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, each
 # fuzz target for a bounded time, the Debian package installed, started and
 # removed (this step needs root), and the Windows program cross-built and
@@ -25,7 +26,7 @@ step "Build and test (warnings as errors), and build the benchmarks"
 cmake --workflow --preset ci
 cmake --build --preset ci --target benchmarks
 
-step "Web page: calc/ in WebAssembly, the page and the site (build/site), their tests in headless Chromium"
+step "Web page: calc/ in WebAssembly, the page and the site (build/site), their tests in Chromium, Firefox ESR and WebKitGTK"
 cmake --workflow --preset web
 
 step "Build and test under AddressSanitizer + UndefinedBehaviorSanitizer"

@@ -37,7 +37,7 @@ load_description_for() { # program
 
 # The title of a box: about, help, varieties, or a refusal's name (ZeroDistance ...).
 box_title() { # which
-  jq -r --arg w "$1" '(.boxes[$w] // .refusalsByName[$w]).title' "$DESCRIPTION"
+  jq -r --arg w "$1" '(.boxes[$w] // .refusals[$w]).title' "$DESCRIPTION"
 }
 
 # The option button of a planting system (square, rectangular, triangular).

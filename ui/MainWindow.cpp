@@ -32,9 +32,7 @@ constexpr int kUnlimited = std::numeric_limits<int>::max();
 
 QString Name(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
 
-std::u16string_view Utf16(QStringView text) {
-    return {text.utf16(), static_cast<std::size_t>(text.size())};
-}
+std::u16string_view Utf16(QStringView text) { return {text.utf16(), static_cast<std::size_t>(text.size())}; }
 
 // An option button of the planting-system group. Its arrow keys are the
 // window's: they go to the model, which moves the selection within the group

@@ -4,11 +4,15 @@
 // decided in the page.
 //
 // Controls are named by their row in form::WindowControls() (the order of
-// form.json's "controls"). A text goes in as UTF-8 through the buffer that
-// ruro_buffer returns. Each answer comes back as one JSON text (see
-// host/answer_json.h): the functions that answer return its size in bytes, and
-// ruro_output where it starts.
+// the description's "controls"). A text goes in as UTF-8 through the buffer
+// that ruro_buffer returns. The model keeps no copy of the fields' texts: when
+// a command or a paste needs one, the binding asks the page for it through
+// the one function the module imports, page.field_text(row), which puts the
+// field's text as it is now into that buffer and returns its size. Each
+// answer comes back as one JSON text (see host/answer_json.h): the functions
+// that answer return its size in bytes, and ruro_output where it starts.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,16 +20,20 @@
 
 #include "form/window.h"
 #include "host/answer_json.h"
-#include "page_limits.h"
+
+// The page puts the text of the control in `row` into the buffer (ruro_buffer)
+// and returns its size in bytes.
+extern "C" __attribute__((import_module("page"), import_name("field_text"))) std::uint32_t PageFieldText(
+    std::int32_t row);
 
 namespace {
 
 // A buffer that held more than this is given back after use, so a long text
-// leaves no lasting growth beyond the texts the model keeps.
+// leaves no lasting growth.
 constexpr std::size_t kKeptBuffer = 65'536;
 
 form::WindowModel& Model() {
-    static form::WindowModel model(web::kPageLongestPaste);
+    static form::WindowModel model;
     return model;
 }
 
@@ -38,15 +46,27 @@ std::string_view NameOf(std::int32_t row) {
     return rows[static_cast<std::size_t>(row)].name;
 }
 
-std::string_view Input(std::uint32_t size) {
-    return std::string_view(input.data(), size <= input.size() ? size : input.size());
+std::string_view Input(std::size_t from, std::size_t size) {
+    if (from > input.size()) from = input.size();
+    return std::string_view(input.data() + from, std::min(size, input.size() - from));
 }
 
 void ReleaseInput() {
     if (input.size() > kKeptBuffer) std::vector<char>().swap(input);
 }
 
+// The page's fields, read from the page each time the model asks.
+class PageFields final : public form::FieldTexts {
+public:
+    std::string Text(std::string_view control) const override {
+        const int row = web::RowOf(control);
+        if (row < 0) return {};
+        return std::string(Input(0, PageFieldText(row)));
+    }
+};
+
 std::uint32_t Answered(const form::Answer& answer) {
+    ReleaseInput();
     output.clear();
     if (output.capacity() > kKeptBuffer) std::string().swap(output);
     web::AppendAnswerJson(answer, output);
@@ -57,18 +77,11 @@ std::uint32_t Answered(const form::Answer& answer) {
 
 extern "C" {
 
-// A buffer of at least `size` bytes for the next text.
+// A buffer of at least `size` bytes for the next text; what it holds already
+// is kept.
 __attribute__((export_name("ruro_buffer"))) char* ruro_buffer(std::uint32_t size) {
     if (input.size() < size) input.resize(size);
     return input.data();
-}
-
-// The user changed the text of a field or of the diameter list to the `size`
-// bytes in the buffer. 1, or 0 for a control that holds no text.
-__attribute__((export_name("ruro_edit"))) std::int32_t ruro_edit(std::int32_t row, std::uint32_t size) {
-    const bool kept = Model().Edit(NameOf(row), std::string(Input(size)));
-    ReleaseInput();
-    return kept ? 1 : 0;
 }
 
 // The user selected an option button. 1, or 0 for another control.
@@ -82,9 +95,9 @@ __attribute__((export_name("ruro_start"))) std::uint32_t ruro_start() { return A
 // A button was pressed; the `separatorSize` bytes in the buffer are the
 // user's decimal separator.
 __attribute__((export_name("ruro_press"))) std::uint32_t ruro_press(std::int32_t row, std::uint32_t separatorSize) {
-    const std::string separator(Input(separatorSize));
-    ReleaseInput();
-    return Answered(Model().Press(NameOf(row), separator));
+    // Copied first: reading a field reuses the buffer.
+    const std::string separator(Input(0, separatorSize));
+    return Answered(Model().Press(NameOf(row), PageFields(), separator));
 }
 
 // Tab (forward 1) or Shift+Tab (0) from a control; -1: from outside the window.
@@ -98,11 +111,17 @@ __attribute__((export_name("ruro_key"))) std::uint32_t ruro_key(std::int32_t row
     return Answered(Model().Key(NameOf(row), static_cast<form::Arrow>(arrow)));
 }
 
-// A paste or drop of `pastedBytes` into a control in place of `replacedBytes`
-// of its text: an answer with no box takes it.
-__attribute__((export_name("ruro_paste"))) std::uint32_t ruro_paste(std::int32_t row, std::uint32_t replacedBytes,
-                                                                    std::uint32_t pastedBytes) {
-    return Answered(Model().Paste(NameOf(row), replacedBytes, pastedBytes));
+// A text arriving in one piece (a paste, a drop, a keyboard's suggestion) into
+// a control in place of its selected text: the buffer holds the
+// `replacedSize` bytes of the selection, then the `insertedSize` bytes of the
+// text, as a browser's field inserts it (line breaks left out). An answer
+// with no box takes it.
+__attribute__((export_name("ruro_paste"))) std::uint32_t ruro_paste(std::int32_t row, std::uint32_t replacedSize,
+                                                                    std::uint32_t insertedSize) {
+    // Copied first: reading the field reuses the buffer.
+    const std::string replaced(Input(0, replacedSize));
+    const std::string inserted(Input(replacedSize, insertedSize));
+    return Answered(Model().Paste(NameOf(row), PageFields(), replaced, inserted, form::LineBreaks::Removed));
 }
 
 // Where the last answer starts.

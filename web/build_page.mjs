@@ -1,8 +1,8 @@
-// Writes the calculator page, one self-contained HTML file, from the
-// window's description (form.json, written by web_form_json), the
+// Writes the calculator page, one self-contained HTML file, from the page's
+// description (page_description.json, written by page_description), the
 // WebAssembly calculation and the page's template, styles and script here.
 //
-//   node build_page.mjs FORM.json CALC.wasm OUT.html [SITE_DIR VERSION]
+//   node build_page.mjs PAGE_DESCRIPTION.json CALC.wasm OUT.html [SITE_DIR VERSION]
 //
 // With SITE_DIR it also writes the site to publish there (site.mjs).
 
@@ -13,7 +13,7 @@ import { shortName, writeSite } from './site.mjs';
 
 const [formPath, wasmPath, outPath, siteDir, version] = process.argv.slice(2);
 if (!outPath || (siteDir && !version)) {
-  console.error('usage: node build_page.mjs FORM.json CALC.wasm OUT.html [SITE_DIR VERSION]');
+  console.error('usage: node build_page.mjs PAGE_DESCRIPTION.json CALC.wasm OUT.html [SITE_DIR VERSION]');
   process.exit(2);
 }
 const here = (name) => readFileSync(fileURLToPath(new URL(name, import.meta.url)), 'utf8');
@@ -85,18 +85,15 @@ const px = (twips) => `${+(twips / form.twipsPerPixel).toFixed(3)}px`;
 const controls = form.controls.map((c) => ({ ...c, children: [] }));
 const byName = new Map(controls.map((c) => [c.name, c]));
 
-// An option button drawn over a frame of its own container belongs to that
-// frame: on a narrow screen it flows with it, and it takes its caption as
-// the name of the group.
+// A control stands in the frame drawn round it, even where it was created in
+// another container (the option buttons): on a narrow screen it flows with
+// that frame, and an option button takes its caption as the name of the group.
 for (const c of controls) {
-  if (c.kind !== 'option' || !c.container) continue;
-  const frame = controls.find((f) => f.kind === 'frame' && f.container === c.container &&
-    c.left >= f.left && c.top >= f.top && c.left + c.width <= f.left + f.width && c.top + c.height <= f.top + f.height);
-  if (frame) {
-    c.left -= frame.left;
-    c.top -= frame.top;
-    c.container = frame.name;
-  }
+  if (!c.drawnIn || c.drawnIn === c.container) continue;
+  const frame = byName.get(c.drawnIn);
+  c.left = c.inWindow[0] - frame.inWindow[0];
+  c.top = c.inWindow[1] - frame.inWindow[1];
+  c.container = frame.name;
 }
 const roots = [];
 for (const c of controls) (c.container ? byName.get(c.container).children : roots).push(c);
@@ -188,11 +185,11 @@ function markup(c) {
 
 // ---- What the script needs: the controls' names by row (the model names
 // them so), the start state to show before the model has started, and what
-// to say if it cannot start.
+// to say if it cannot start, for each cause.
 const config = {
   controls: form.controls.map((c) => c.name),
   start: form.start,
-  notStarted: form.pageNotStartedBox,
+  notStarted: form.pageNotStarted,
 };
 
 const fill = (template, values) => template.replace(/\{\{(\w+)\}\}/g, (_, k) => {
@@ -209,7 +206,6 @@ const values = {
   CONTROLS: roots.map(markup).join('\n'),
   OK: escapeHtml(form.okButton),
   PAGE_ENDED: escapeHtml(form.pageEnded),
-  PAGE_NOT_STARTED: escapeHtml(form.pageNotStarted),
   START_AGAIN: escapeHtml(form.startAgain),
   WASM: deflateRawSync(wasm, { level: 9 }).toString('base64'),
   LOADER: here('loader.js').trim(),

@@ -1,15 +1,26 @@
 // Unpacks the calculation, stored deflate-packed in base64 in the element
 // #calcModule, by the browser's own DecompressionStream while the rest of the
-// page is still being read, and compiles it. Any failure (no
-// DecompressionStream for raw deflate, damaged data, no WebAssembly, a
-// blocked data: URL) rejects the promise: the page then says that it cannot
-// calculate.
+// page is still being read, and compiles it. A failure rejects the promise
+// with the cause met, so that the page names it: "unpacking" (no
+// DecompressionStream for raw deflate), "webassembly" (none in this
+// browser), "refused" (the browser would not read the data: URL) or
+// "damaged" (the data do not unpack or compile). The page instantiates the
+// compiled module with what it imports.
 const calculationLoading = (async () => {
-  const unpacking = new DecompressionStream('deflate-raw');
+  const failed = (cause) => Object.assign(new Error(cause), { cause });
+  if (typeof WebAssembly !== 'object' || typeof WebAssembly.compileStreaming !== 'function') throw failed('webassembly');
+  let unpacking;
+  try {
+    unpacking = new DecompressionStream('deflate-raw');
+  } catch {
+    throw failed('unpacking');
+  }
   const base64 = document.getElementById('calcModule').textContent.trim();
-  const packed = await fetch(`data:application/octet-stream;base64,${base64}`);
-  const { instance } = await WebAssembly.instantiateStreaming(new Response(packed.body.pipeThrough(unpacking),
-    { headers: { 'Content-Type': 'application/wasm' } }), {});
-  instance.exports._initialize();
-  return instance.exports;
+  const packed = await fetch(`data:application/octet-stream;base64,${base64}`).catch(() => { throw failed('refused'); });
+  try {
+    return await WebAssembly.compileStreaming(new Response(packed.body.pipeThrough(unpacking),
+      { headers: { 'Content-Type': 'application/wasm' } }));
+  } catch {
+    throw failed('damaged');
+  }
 })();

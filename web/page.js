@@ -9,6 +9,9 @@ const form1 = $('Form1');
 const names = RURO.controls;  // the model names controls by their row
 const rows = new Map(names.map((name, row) => [name, row]));
 const radios = [...form1.querySelectorAll('input[type="radio"]')];
+// A key by what it is: where an engine gives no `key` (WebKitGTK gives
+// "Unidentified" for Shift+Tab), by the key's place on the keyboard.
+const keyOf = (e) => (e.key && e.key !== 'Unidentified' ? e.key : { NumpadEnter: 'Enter' }[e.code] ?? e.code);
 
 // The user's decimal separator, as the desktop window takes the system's.
 function decimalSeparator() {
@@ -21,7 +24,9 @@ function decimalSeparator() {
 }
 
 // ---- The model in WebAssembly. Texts go straight into the module's memory
-// as UTF-8: plain ASCII by hand, the rest by encodeInto.
+// as UTF-8: plain ASCII by hand, the rest by encodeInto. The model keeps no
+// copy of the fields' texts: when a command or a paste needs one, it asks
+// for it through the module's one import, fieldText.
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 let calc = null;       // the module's exports, once started
@@ -31,17 +36,26 @@ function bytesView() {
   if (!view || view.buffer !== calc.memory.buffer) view = new Uint8Array(calc.memory.buffer);
   return view;
 }
-function put(text) {
-  const at = calc.ruro_buffer(3 * text.length);  // UTF-8 takes at most 3 bytes a UTF-16 unit
+// Puts the texts one after the other into the module's buffer; their sizes in bytes.
+function put(...texts) {
+  // UTF-8 takes at most 3 bytes a UTF-16 unit.
+  let at = calc.ruro_buffer(3 * texts.reduce((units, text) => units + text.length, 0));
   const memory = bytesView();
-  let n = 0;
-  for (; n < text.length; ++n) {
-    const c = text.charCodeAt(n);
-    if (c >= 0x80) return n + encoder.encodeInto(text.slice(n), memory.subarray(at + n)).written;
-    memory[at + n] = c;
-  }
-  return n;
+  return texts.map((text) => {
+    const start = at;
+    let n = 0;
+    for (; n < text.length; ++n) {
+      const c = text.charCodeAt(n);
+      if (c >= 0x80) break;
+      memory[at + n] = c;
+    }
+    at += n < text.length ? n + encoder.encodeInto(text.slice(n), memory.subarray(at + n)).written : n;
+    return at - start;
+  });
 }
+// What the module imports: the text of the control in `row` as the page
+// shows it now, put into the buffer; its size.
+const fieldText = (row) => put($(names[row])?.value ?? '')[0];
 // The answer as named controls: {writes: [[name, text]], select, focus, leave, box, quit}.
 function named(answer) {
   return { ...answer, writes: answer.writes.map(([row, text]) => [names[row], text]),
@@ -53,28 +67,21 @@ function answered(size) {
 }
 const row = (name) => rows.get(name) ?? -1;
 const windowModel = {
-  edit: (name, text) => calc.ruro_edit(row(name), put(text)) === 1,
   select: (name) => calc.ruro_select(row(name)) === 1,
   start: () => answered(calc.ruro_start()),
-  press: (name, separator) => answered(calc.ruro_press(row(name), put(separator))),
+  press: (name, separator) => answered(calc.ruro_press(row(name), ...put(separator))),
   tab: (name, forward) => answered(calc.ruro_tab(row(name), forward ? 1 : 0)),
   key: (name, arrow) => answered(calc.ruro_key(row(name), arrow)),
-  paste: (name, replacedBytes, pastedBytes) =>
-    answered(calc.ruro_paste(row(name), replacedBytes, Math.min(pastedBytes, 0xffffffff))),
+  paste: (name, replaced, inserted) => answered(calc.ruro_paste(row(name), ...put(replaced, inserted))),
 };
 
-// What the user changed reaches the model before it is next asked: a key
-// only notes its field, so no key costs more than its own field's text, and
-// that once, when the model needs it.
-const changed = new Set();
+// The option the user selected reaches the model before it is next asked
+// (the fields' texts it reads from the page itself).
 let selectionChanged = false;
 function handOver() {
-  for (const name of changed) windowModel.edit(name, $(name).value);
-  changed.clear();
   if (selectionChanged) windowModel.select((radios.find((r) => r.checked) ?? radios[0]).id);
   selectionChanged = false;
 }
-form1.addEventListener('input', (e) => { if (rows.has(e.target.id) && e.target.type === 'text') changed.add(e.target.id); });
 form1.addEventListener('change', (e) => { if (e.target.type === 'radio') selectionChanged = true; });
 
 // Asks the model once it has started (the module is compiled while the page
@@ -89,7 +96,8 @@ function withModel(ask, otherwise = () => {}) {
     ready.then(() => withModel(ask, otherwise));
   }
 }
-const explainNotStarted = () => inform(RURO.notStarted);
+let notStartedCause = null;  // what stopped the module, in the page's words
+const explainNotStarted = () => inform(notStartedCause.box);
 
 // ---- The boxes: modal, one button; Enter and Esc close; the focus returns.
 const box = $('box');
@@ -116,7 +124,7 @@ box.addEventListener('cancel', (e) => {  // Esc
   closeBox();
 });
 box.addEventListener('keydown', (e) => {
-  if (e.key === 'Enter' || e.key === 'Escape') {
+  if (keyOf(e) === 'Enter' || keyOf(e) === 'Escape') {
     e.preventDefault();
     closeBox();
   }
@@ -131,7 +139,10 @@ function show(answer) {
     control.scrollLeft = 0;
   }
   if (answer.select) $(answer.select).checked = true;
-  if (answer.focus) $(answer.focus).focus();
+  if (answer.focus) {
+    $(answer.focus).focus();
+    if (answer.selectText) $(answer.focus).select();
+  }
   if (answer.box) inform(answer.box);
   if (answer.quit) quit();
 }
@@ -148,7 +159,6 @@ function quit() {
 $('startAgain').addEventListener('click', () => {
   $('ended').hidden = true;
   form1.hidden = false;
-  changed.clear();
   selectionChanged = false;
   show(windowModel.start());
 });
@@ -157,6 +167,16 @@ for (const button of form1.querySelectorAll('button.command')) {
   button.addEventListener('click', () =>
     withModel(() => show(windowModel.press(button.id, decimalSeparator())), explainNotStarted));
 }
+
+// ---- The focus ring shows on whatever the keyboard reached, whoever moved
+// the focus there (an engine may not count a focus moved by script as the
+// keyboard's): a key marks the page as driven by the keyboard, the pointer
+// unmarks it.
+const root = document.documentElement;
+document.addEventListener('keydown', (e) => {
+  if (!['Shift', 'Control', 'Alt', 'Meta'].includes(keyOf(e))) root.dataset.keyboard = '';
+}, true);
+document.addEventListener('pointerdown', () => { delete root.dataset.keyboard; }, true);
 
 // ---- Tab and Shift+Tab go along the model's chain. From its ends the
 // browser moves the focus on out of the page, as from any page, so the
@@ -173,7 +193,7 @@ function letTheBrowserMoveOn() {
 }
 const controlOf = (element) => (element && form1.contains(element) ? element.dataset.for ?? element.id : '');
 document.addEventListener('keydown', (e) => {
-  if (e.key !== 'Tab' || e.altKey || e.ctrlKey || e.metaKey || box.open || form1.hidden || notStarted) return;
+  if (keyOf(e) !== 'Tab' || e.altKey || e.ctrlKey || e.metaKey || box.open || form1.hidden || notStarted) return;
   const from = controlOf(document.activeElement);
   if (!calc) {
     e.preventDefault();
@@ -195,42 +215,34 @@ document.addEventListener('keydown', (e) => {
 const arrows = { ArrowUp: 0, ArrowDown: 1, ArrowLeft: 2, ArrowRight: 3 };
 for (const radio of radios) {
   radio.addEventListener('keydown', (e) => {
-    const arrow = arrows[e.key];
+    const arrow = arrows[keyOf(e)];
     if (arrow === undefined || e.altKey || e.ctrlKey || e.metaKey || e.shiftKey || notStarted) return;
     e.preventDefault();
     withModel(() => show(windowModel.key(radio.id, arrow)));
   });
 }
 
-// ---- Pastes and drops: the model takes them or refuses them with its box,
-// the field staying exactly as it was. Typing is never limited.
-function utf8Bytes(text) {
-  let n = text.length;
-  for (let i = 0; i < text.length; ++i) {
-    const c = text.charCodeAt(i);
-    if (c < 0x80) continue;
-    if (c < 0x800) {
-      n += 1;
-    } else {
-      n += 2;  // three bytes, or four for a pair of units
-      if ((c & 0xfc00) === 0xd800 && (text.charCodeAt(i + 1) & 0xfc00) === 0xdc00) ++i;
-    }
-  }
-  return n;
-}
-// The answer to pasting `text` in place of `replaced`: a paste refused even
-// counted at its fewest bytes (one a character) or taken at its most (three)
-// needs no count of its bytes, which for 50 MB would take a while.
+// ---- Text arriving in one piece (a paste, a drop, a keyboard's suggestion,
+// dictation, or a key's one character): the model takes it or refuses it
+// with its box, the field staying exactly as it was. It decides from the
+// field's text, the selection the text replaces and the text, which the page
+// hands over from its start in pieces twice as long each time: a text whose
+// start is refused is refused, so for one of megabytes the model reads only
+// a little more than it needs. What the browser leaves out of a line (its
+// breaks) the model leaves out too.
+const isHighSurrogate = (unit) => (unit & 0xfc00) === 0xd800;
 function pasteAnswer(name, replaced, text) {
-  const replacedBytes = utf8Bytes(replaced);
-  const fewest = windowModel.paste(name, replacedBytes, text.length);
-  if (fewest.box) return fewest;
-  const most = windowModel.paste(name, replacedBytes, 3 * text.length);
-  return most.box ? windowModel.paste(name, replacedBytes, utf8Bytes(text)) : most;
+  for (let end = Math.min(text.length, 4096); ; end = Math.min(text.length, 2 * end)) {
+    const piece = end < text.length && isHighSurrogate(text.charCodeAt(end - 1)) ? end - 1 : end;
+    const answer = windowModel.paste(name, replaced, text.slice(0, piece));
+    if (answer.box || end === text.length) return answer;
+  }
 }
 const isField = (e) => e instanceof HTMLInputElement && e.type === 'text' && rows.has(e.id);
 const selected = (field) => field.value.slice(field.selectionStart ?? 0, field.selectionEnd ?? 0);
-function judgePaste(e, field, text, replaced) {
+// `typed`: a key's or an input method's text, which a page that cannot
+// calculate still takes (there is nothing to judge it with).
+function judgePaste(e, field, text, replaced, typed = false) {
   if (calc) {
     handOver();
     const answer = pasteAnswer(field.id, replaced, text);
@@ -239,16 +251,17 @@ function judgePaste(e, field, text, replaced) {
     show(answer);
     return;
   }
-  // Before the model has started the paste waits for it; where it cannot
-  // start, the page says why.
+  if (notStarted && typed) return;
+  // Before the model has started the text waits for it, and then goes where
+  // the selection is; where it cannot start, the page says why.
   e.preventDefault();
-  const [start, end] = [field.selectionStart ?? field.value.length, field.selectionEnd ?? field.value.length];
+  const insert = () => field.setRangeText(text.replace(/[\r\n]+/g, ''), field.selectionStart ?? field.value.length,
+    field.selectionEnd ?? field.value.length, 'end');
   withModel(() => {
-    const answer = pasteAnswer(field.id, field.value.slice(start, end), text);
-    if (answer.box) return show(answer);
-    field.setRangeText(text.replace(/[\r\n]+/g, ''), start, end, 'end');
-    changed.add(field.id);
-  }, explainNotStarted);
+    const answer = pasteAnswer(field.id, selected(field), text);
+    if (answer.box) show(answer);
+    else insert();
+  }, typed ? insert : explainNotStarted);
 }
 form1.addEventListener('paste', (e) => {
   if (isField(e.target)) judgePaste(e, e.target, e.clipboardData?.getData('text/plain') ?? '', selected(e.target));
@@ -256,11 +269,15 @@ form1.addEventListener('paste', (e) => {
 form1.addEventListener('drop', (e) => {
   if (isField(e.target)) judgePaste(e, e.target, e.dataTransfer?.getData('text/plain') ?? '', '');
 });
-const pasting = /^insertFrom|^insertReplacementText$/;
+// Every insertion of text the page may still refuse: typed, replaced (a
+// suggestion), pasted, dropped, yanked, or composed where the browser lets
+// it be cancelled.
+const inserting = /^insert(Text|ReplacementText|CompositionText|From)/;
+const typing = /^insert(Text|CompositionText)$/;
 form1.addEventListener('beforeinput', (e) => {
-  if (!isField(e.target) || !pasting.test(e.inputType)) return;
+  if (!isField(e.target) || !e.cancelable || !inserting.test(e.inputType)) return;
   const text = e.data ?? e.dataTransfer?.getData('text/plain') ?? '';
-  judgePaste(e, e.target, text, e.inputType === 'insertFromDrop' ? '' : selected(e.target));
+  judgePaste(e, e.target, text, e.inputType === 'insertFromDrop' ? '' : selected(e.target), typing.test(e.inputType));
 });
 
 // ---- The diameter list: an editable combobox with its own list of every
@@ -296,35 +313,35 @@ for (const combo of form1.querySelectorAll('[role="combobox"]')) {
   };
   const pick = (i) => {
     combo.value = entries[i].textContent;
-    changed.add(combo.id);
     close();
     combo.focus();
   };
   combo.addEventListener('keydown', (e) => {
-    if (e.key === 'F4' || (e.altKey && (e.key === 'ArrowDown' || e.key === 'ArrowUp'))) {
+    const key = keyOf(e);
+    if (key === 'F4' || (e.altKey && (key === 'ArrowDown' || key === 'ArrowUp'))) {
       e.preventDefault();
-      if (list.hidden && e.key !== 'ArrowUp') open();
+      if (list.hidden && key !== 'ArrowUp') open();
       else close();
       return;
     }
     if (list.hidden) {
-      if (e.key === 'ArrowDown' && !e.ctrlKey && !e.metaKey) {
+      if (key === 'ArrowDown' && !e.ctrlKey && !e.metaKey) {
         e.preventDefault();
         open();
       }
       return;
     }
-    if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+    if (key === 'ArrowDown' || key === 'ArrowUp') {
       e.preventDefault();
-      mark(e.key === 'ArrowDown' ? Math.min(active + 1, entries.length - 1) : Math.max(active - 1, 0));
-    } else if (e.key === 'Enter') {
+      mark(key === 'ArrowDown' ? Math.min(active + 1, entries.length - 1) : Math.max(active - 1, 0));
+    } else if (key === 'Enter') {
       e.preventDefault();
       if (active >= 0) pick(active);
       else close();
-    } else if (e.key === 'Escape') {
+    } else if (key === 'Escape') {
       e.preventDefault();
       close();
-    } else if (e.key === 'Tab') {
+    } else if (key === 'Tab') {
       close();
     }
   });
@@ -343,13 +360,20 @@ for (const combo of form1.querySelectorAll('[role="combobox"]')) {
 // the module is compiled; where it cannot be started, the page says so.
 show(named(RURO.start));
 performance.mark('ruro-input');
-const ready = calculationLoading.then((exports) => {
+const ready = calculationLoading.then(async (module) => {
+  const { exports } = await WebAssembly.instantiate(module, { page: { field_text: fieldText } });
+  exports._initialize();
+  return exports;
+}).then((exports) => {
   calc = exports;
   handOver();
   performance.mark('ruro-ready');
   document.documentElement.dataset.ready = 'true';
-}, () => {
+}, (failure) => {
   notStarted = true;
+  // Each cause has its own words: the line over the window and the box.
+  notStartedCause = RURO.notStarted[failure?.cause] ?? RURO.notStarted.damaged;
+  $('notStarted').textContent = notStartedCause.line;
   $('notStarted').hidden = false;
   document.documentElement.dataset.ready = 'failed';
 });

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "form/commands.h"
 #include "form/controls.h"
@@ -50,17 +52,35 @@ TEST(Texts, EveryRefusalHasItsOwnMessage) {
     EXPECT_EQ(form::RefusalBox(Refusal::ZeroDistance).title, "Programa de Rurorovirora");
 }
 
-// A page that cannot start says so in a line and a box of their own, under
-// the program's title: no message of a calculation stands in for them.
-TEST(Texts, APageThatCannotStartHasItsOwnLineAndBox) {
+// A page that cannot start says why, in a line and a box of its own for each
+// cause, under the program's title: no cause's words stand in for another's,
+// and no message of a calculation stands in for them.
+TEST(Texts, APageThatCannotStartNamesEachCauseInItsOwnWords) {
     using calc::Refusal;
-    EXPECT_EQ(form::kPageNotStartedBox.title, form::kRefusalTitle);
-    for (std::string_view text : {form::kPageNotStarted, form::kPageNotStartedBox.message}) {
-        EXPECT_NE(text.find("WebAssembly"), std::string_view::npos) << text;
-        for (Refusal r : {Refusal::ZeroDistance, Refusal::ZeroLengthOrWidth, Refusal::TinyDistance,
-                          Refusal::TinyLengthOrWidth, Refusal::OutOfRange})
-            EXPECT_NE(text, form::RefusalMessage(r));
-        EXPECT_NE(text, form::kPageEnded);
+    const std::pair<std::string_view, std::string_view> named[] = {{"unpacking", "DecompressionStream"},
+                                                                   {"webassembly", "WebAssembly"},
+                                                                   {"damaged", "dañados"},
+                                                                   {"refused", "data:"}};
+    ASSERT_EQ(std::size(form::kPageNotStarted), std::size(named));
+    std::set<std::string_view> texts;
+    for (std::size_t i = 0; i < std::size(named); ++i) {
+        const form::PageNotStarted& failure = form::kPageNotStarted[i];
+        EXPECT_EQ(failure.cause, named[i].first);
+        EXPECT_EQ(failure.box.title, form::kRefusalTitle);
+        for (std::string_view text : {failure.line, failure.box.message}) {
+            EXPECT_NE(text.find(named[i].second), std::string_view::npos) << text;
+            EXPECT_TRUE(texts.insert(text).second) << text;
+            for (Refusal r : {Refusal::ZeroDistance, Refusal::ZeroLengthOrWidth, Refusal::TinyDistance,
+                              Refusal::TinyLengthOrWidth, Refusal::OutOfRange})
+                EXPECT_NE(text, form::RefusalMessage(r));
+            EXPECT_NE(text, form::kPageEnded);
+        }
+        // Only the words for this cause name it.
+        for (std::size_t j = 0; j < std::size(named); ++j) {
+            if (j != i) {
+                EXPECT_EQ(failure.line.find(named[j].second), std::string_view::npos) << failure.line;
+            }
+        }
     }
 }
 

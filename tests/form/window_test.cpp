@@ -306,7 +306,7 @@ INSTANTIATE_TEST_SUITE_P(Window, Keys,
 
 struct PasteCase {
     const char* name;
-    std::size_t held;       // bytes already in Text1
+    std::size_t held;  // bytes already in Text1
     std::u16string replaced;
     std::u16string inserted;
     form::LineBreaks breaks;
@@ -341,14 +341,15 @@ INSTANTIATE_TEST_SUITE_P(
         PasteCase{"ReplacingTheSelectionMakesRoom", 10, u"xxxxxxxxxx", kLimitText, LineBreaks::Kept, true},
         PasteCase{"ReplacedBeyondTheTextCountsAsAll", 10, std::u16string(500, u'x'), kLimitText, LineBreaks::Kept,
                   true},
-        PasteCase{"TwoByteCharactersCountTwice", 0, u"", std::u16string(kLimit / 2 + 1, u'é'), LineBreaks::Kept,
-                  false},
+        PasteCase{"TwoByteCharactersCountTwice", 0, u"", std::u16string(kLimit / 2 + 1, u'é'), LineBreaks::Kept, false},
         PasteCase{"ThreeByteCharactersCountThrice", 0, u"", std::u16string(kLimit / 3, u'€'), LineBreaks::Kept, true},
-        PasteCase{"SurrogatePairsCountFour", 0, u"", [] {
+        PasteCase{"SurrogatePairsCountFour", 0, u"",
+                  [] {
                       std::u16string text;
                       for (std::size_t i = 0; i <= kLimit / 4; ++i) text += u"\U0001F333";
                       return text;
-                  }(), LineBreaks::Kept, false},
+                  }(),
+                  LineBreaks::Kept, false},
         PasteCase{"KeptLineBreaksCount", 0, u"", kLimitText + u"\n", LineBreaks::Kept, false},
         PasteCase{"WindowsTakesTheFirstLineOnly", 0, u"", u"12\r\n" + kOverText, LineBreaks::CutAtFirst, true},
         PasteCase{"WindowsFirstLineTooLong", 0, u"", kOverText + u"\n12", LineBreaks::CutAtFirst, false},

@@ -187,6 +187,33 @@ private slots:
         QCOMPARE(WalkFocus(2, Qt::Key_Backtab), (QStringList{"Command6", "Picture1"}));
     }
 
+    // A field reached by Tab or Shift+Tab has its whole text selected, as
+    // the model answers: a key typed then replaces what was there.
+    void tab_into_a_field_selects_its_text() {
+        const struct {
+            const char* field;
+            const char* from;
+            Qt::Key key;
+        } cases[] = {{"Text8", "Text7", Qt::Key_Tab},
+                     {"Text8", "Command2", Qt::Key_Backtab},
+                     {"Combo1", "Command1", Qt::Key_Tab}};
+        for (const auto& c : cases) {
+            WindowFixture f;
+            QWidget* field = f.control<QWidget>(c.field);
+            auto* combo = qobject_cast<QComboBox*>(field);
+            QLineEdit* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(field);
+            QTest::mouseClick(edit, Qt::LeftButton);
+            edit->end(false);
+            QTest::keyClicks(edit, "7");
+            f.control<QWidget>(c.from)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), c.key,
+                            c.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            QCOMPARE(FocusName(), QString::fromLatin1(c.field));
+            QTest::keyClicks(QApplication::focusWidget(), "8");
+            QCOMPARE(edit->text(), QStringLiteral("8"));
+        }
+    }
+
     void picture_takes_the_focus_without_a_mark() {
         WindowFixture f;
         auto* picture = f.control<ui::PixelArt>("Picture1");

@@ -1,6 +1,8 @@
-// Writes the window's description as the page needs it: the description
-// every build shares (form/description.h) and what only the page shows: its
-// closing texts, its start state and its message for a failed start.
+// Writes the page's description, the JSON the page is built and tested from:
+// the window's description every build shares (form/description.h, which
+// form/form_json.cpp writes alone) and what only the page shows: its closing
+// texts, its start state and its message for a failed start.
+//   page_description OUTPUT.json
 
 #include <cstdio>
 #include <string>
@@ -21,8 +23,11 @@ int main(int argc, char** argv) {
     page += ",\"start\":";
     form::WindowModel model;
     web::AppendAnswerJson(model.Start(), page);
-    page += ",\"pageNotStarted\":" + Quoted(form::kPageNotStarted) +
-            ",\"pageNotStartedBox\":" + form::BoxJson(form::kPageNotStartedBox);
+    page += ",\"pageNotStarted\":{";
+    for (const form::PageNotStarted& failure : form::kPageNotStarted)
+        page += (page.back() == '{' ? "" : ",") + Quoted(failure.cause) + ":{\"line\":" + Quoted(failure.line) +
+                ",\"box\":" + form::BoxJson(failure.box) + "}";
+    page += "}";
     if (!form::json::WriteFile(argv[1], form::DescriptionJson(page))) {
         std::perror(argv[1]);
         return 1;
