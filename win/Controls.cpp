@@ -98,8 +98,7 @@ Controls::~Controls() {
 }
 
 // Each control made in its place with its font: nothing to move or redraw
-// afterwards (under Wine each move and redraw of a control costs a round
-// trip to its server).
+// afterwards, which the system would do once more for each of the 41.
 bool Controls::Create(HWND window, int dpi) {
     MakeFonts(dpi);
     byRow_.assign(form::WindowControls().size(), nullptr);
