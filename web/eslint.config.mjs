@@ -10,25 +10,20 @@ import globals from 'globals';
 
 // The page's classic scripts share one global scope: build_page.mjs puts
 // `const RURO` (the page's description) before page.js, and loader.js, read
-// first, defines the names listed here for the scripts after it.
-const sharedBy = { 'web/loader.js': ['calculationLoading'] };
-const pageScript = (file) => {
-  const fromOthers = Object.entries(sharedBy).filter(([other]) => other !== file).flatMap(([, names]) => names);
-  const own = sharedBy[file] ?? [];
-  return {
-    files: [file],
-    languageOptions: {
-      sourceType: 'script',
-      globals: { ...globals.browser, RURO: 'readonly', ...Object.fromEntries(fromOthers.map((name) => [name, 'readonly'])) },
-    },
-    rules: own.length ? { 'no-unused-vars': ['error', { varsIgnorePattern: `^(${own.join('|')})$` }] } : {},
-  };
-};
+// first, defines `calculationLoading` for it.
+const pageScript = { sourceType: 'script', globals: { ...globals.browser, RURO: 'readonly' } };
 
 export default [
   js.configs.recommended,
-  pageScript('web/page.js'),
-  pageScript('web/loader.js'),
+  {
+    files: ['web/page.js'],
+    languageOptions: { ...pageScript, globals: { ...pageScript.globals, calculationLoading: 'readonly' } },
+  },
+  {
+    files: ['web/loader.js'],
+    languageOptions: pageScript,
+    rules: { 'no-unused-vars': ['error', { varsIgnorePattern: '^calculationLoading$' }] },
+  },
   {
     files: ['web/sw.js'],
     languageOptions: { sourceType: 'script', globals: globals.serviceworker },
