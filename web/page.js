@@ -42,19 +42,13 @@ function put(...texts) {
   let at = calc.ruro_buffer(3 * texts.reduce((units, text) => units + text.length, 0));
   const memory = bytesView();
   return texts.map((text) => {
-    const start = at;
     let n = 0;
-    for (; n < text.length; ++n) {
-      const c = text.charCodeAt(n);
-      if (c >= 0x80) break;
-      memory[at + n] = c;
-    }
-    at += n < text.length ? n + encoder.encodeInto(text.slice(n), memory.subarray(at + n)).written : n;
-    return at - start;
+    for (; n < text.length && text.charCodeAt(n) < 0x80; ++n) memory[at + n] = text.charCodeAt(n);
+    if (n < text.length) n += encoder.encodeInto(text.slice(n), memory.subarray(at + n)).written;
+    at += n;
+    return n;
   });
 }
-// What the module imports: the text of the control in `row` as the page
-// shows it now, put into the buffer; its size.
 const fieldText = (row) => put($(names[row])?.value ?? '')[0];
 // The answer as named controls: {writes: [[name, text]], select, focus, leave, box, quit}.
 function named(answer) {
@@ -130,8 +124,7 @@ box.addEventListener('keydown', (e) => {
   }
 });
 
-// ---- Showing an answer: texts from their first character, the option, the
-// focus, the box, the end.
+// ---- Showing an answer, each text from its first character.
 function show(answer) {
   for (const [name, text] of answer.writes) {
     const control = $(name);
@@ -293,24 +286,19 @@ for (const combo of form1.querySelectorAll('[role="combobox"]')) {
     entries.forEach((entry, k) => entry.setAttribute('aria-selected', String(k === i)));
     if (i < 0) {
       combo.removeAttribute('aria-activedescendant');
-      return;
+    } else {
+      combo.setAttribute('aria-activedescendant', entries[i].id);
+      entries[i].scrollIntoView({ block: 'nearest' });
     }
-    combo.setAttribute('aria-activedescendant', entries[i].id);
-    entries[i].scrollIntoView({ block: 'nearest' });
   };
-  const expanded = (open) => {
+  // Opened, the list marks the entry the field holds.
+  const setOpen = (open) => {
     list.hidden = !open;
     combo.setAttribute('aria-expanded', String(open));
     button.setAttribute('aria-expanded', String(open));
+    mark(open ? entries.findIndex((entry) => entry.textContent === combo.value) : -1);
   };
-  const open = () => {
-    expanded(true);
-    mark(entries.findIndex((entry) => entry.textContent === combo.value));
-  };
-  const close = () => {
-    expanded(false);
-    mark(-1);
-  };
+  const close = () => setOpen(false);
   const pick = (i) => {
     combo.value = entries[i].textContent;
     close();
@@ -320,14 +308,13 @@ for (const combo of form1.querySelectorAll('[role="combobox"]')) {
     const key = keyOf(e);
     if (key === 'F4' || (e.altKey && (key === 'ArrowDown' || key === 'ArrowUp'))) {
       e.preventDefault();
-      if (list.hidden && key !== 'ArrowUp') open();
-      else close();
+      setOpen(list.hidden && key !== 'ArrowUp');
       return;
     }
     if (list.hidden) {
       if (key === 'ArrowDown' && !e.ctrlKey && !e.metaKey) {
         e.preventDefault();
-        open();
+        setOpen(true);
       }
       return;
     }
@@ -349,8 +336,7 @@ for (const combo of form1.querySelectorAll('[role="combobox"]')) {
   // The button and the entries leave the focus in the field.
   for (const target of [button, list]) target.addEventListener('mousedown', (e) => e.preventDefault());
   button.addEventListener('click', () => {
-    if (list.hidden) open();
-    else close();
+    setOpen(list.hidden);
     combo.focus();
   });
   entries.forEach((entry, i) => entry.addEventListener('click', () => pick(i)));
@@ -363,18 +349,16 @@ performance.mark('ruro-input');
 const ready = calculationLoading.then(async (module) => {
   const { exports } = await WebAssembly.instantiate(module, { page: { field_text: fieldText } });
   exports._initialize();
-  return exports;
-}).then((exports) => {
   calc = exports;
+}).then(() => {
   handOver();
   performance.mark('ruro-ready');
   document.documentElement.dataset.ready = 'true';
 }, (failure) => {
   notStarted = true;
-  // Each cause has its own words: the line over the window and the box.
   notStartedCause = RURO.notStarted[failure?.cause] ?? RURO.notStarted.damaged;
   $('notStarted').textContent = notStartedCause.line;
   $('notStarted').hidden = false;
   document.documentElement.dataset.ready = 'failed';
 });
-window.rurorovirora = { model: windowModel, decimalSeparator, ready, memoryBytes: () => calc?.memory.buffer.byteLength ?? 0 };
+window.rurorovirora = { model: windowModel, decimalSeparator, memoryBytes: () => calc?.memory.buffer.byteLength ?? 0 };
