@@ -73,10 +73,8 @@ const manifest = {
   display: 'standalone',
   background_color: windowColour,
   theme_color: windowColour,
-  icons: [
-    { src: dataUri('image/png', png(form.calculator, 6)), sizes: '192x192', type: 'image/png', purpose: 'any' },
-    { src: dataUri('image/png', png(form.calculator, 16)), sizes: '512x512', type: 'image/png', purpose: 'any' },
-  ],
+  icons: [192, 512].map((size) => ({ src: dataUri('image/png', png(form.calculator, size / form.calculator.width)),
+    sizes: `${size}x${size}`, type: 'image/png', purpose: 'any' })),
 };
 
 // ---- The controls, from the description.
@@ -115,12 +113,8 @@ function narrowOrder(siblings, topLevel) {
     return c.kind === 'option' ? 0 : c.kind === 'frame' ? 2 : 1;
   };
   const key = (c) => [rank(c), fieldOf(c).top, fieldOf(c).left, c.labels ? 0 : 1];
-  const sorted = [...siblings].sort((a, b) => {
-    const ka = key(a);
-    const kb = key(b);
-    for (let i = 0; i < ka.length; ++i) if (ka[i] !== kb[i]) return ka[i] - kb[i];
-    return 0;
-  });
+  // By the first member of the keys that differs.
+  const sorted = [...siblings].sort((a, b) => key(a).map((k, i) => k - key(b)[i]).find((d) => d !== 0) ?? 0);
   sorted.forEach((c, i) => { c.order = i; });
 }
 narrowOrder(roots, true);
@@ -159,9 +153,7 @@ function markup(c) {
       if (!labelled.has(c.name)) throw new Error(`no label names the field ${c.name}`);
       return `<input type="text" class="ctl text" ${common} autocomplete="off" spellcheck="false">`;
     case 'combo': {
-      // An editable combobox with its own list of every entry (the ARIA
-      // pattern with no autocomplete): the field takes any text, the button
-      // or Alt+Down / F4 opens the list.
+      // The ARIA pattern of an editable combobox with a list and no autocomplete.
       const list = `${c.name}List`;
       const label = controls.find((l) => l.labels === c.name);
       const entries = form.diameters.map((d, i) =>
@@ -186,11 +178,7 @@ function markup(c) {
 // ---- What the script needs: the controls' names by row (the model names
 // them so), the start state to show before the model has started, and what
 // to say if it cannot start, for each cause.
-const config = {
-  controls: form.controls.map((c) => c.name),
-  start: form.start,
-  notStarted: form.pageNotStarted,
-};
+const config = { controls: form.controls.map((c) => c.name), start: form.start, notStarted: form.pageNotStarted };
 
 const fill = (template, values) => template.replace(/\{\{(\w+)\}\}/g, (_, k) => {
   if (!(k in values)) throw new Error(`no value for {{${k}}}`);
@@ -214,6 +202,5 @@ const values = {
 const template = here('page.html');
 writeFileSync(outPath, fill(template, { ...values, TOUCH_ICON: icon, SITE_HEAD: '' }));
 if (siteDir) {
-  writeSite({ dir: siteDir, form, version, colour: windowColour, manifest, png,
-    page: (site) => fill(template, { ...values, ...site }) });
+  writeSite({ dir: siteDir, form, version, manifest, png, page: (site) => fill(template, { ...values, ...site }) });
 }

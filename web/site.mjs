@@ -12,11 +12,11 @@ import { join } from 'node:path';
 export const shortName = 'Rurorovirora';
 // What every cache of the site is called before its version and hash; the
 // service worker removes the other caches that start with it.
-export const cachePrefix = 'rurorovirora-';
+const cachePrefix = 'rurorovirora-';
 
 // A maskable icon is cut to any shape that holds the central circle of 80 %
 // of its width: the largest whole-pixel scale whose corners stay inside it.
-export function maskableScale(picture, size) {
+function maskableScale(picture, size) {
   const radius = 0.4 * size;
   let scale = 1;
   while (Math.hypot(picture.width * (scale + 1), picture.height * (scale + 1)) / 2 <= radius) ++scale;
@@ -26,7 +26,7 @@ export function maskableScale(picture, size) {
 // `picture` at a whole-pixel `scale`, centred on an opaque square of
 // `size` pixels in `background` ("#rrggbb"); the picture's transparent
 // pixels show the background.
-export function centred(picture, scale, size, background) {
+function centred(picture, scale, size, background) {
   const fill = (0xff000000 | parseInt(background.slice(1), 16)) >>> 0;
   const argb = new Array(size * size).fill(fill);
   const left = Math.floor((size - picture.width * scale) / 2);
@@ -44,24 +44,18 @@ export function centred(picture, scale, size, background) {
 
 // The cache's name: the version, and a hash of every file it keeps, so that
 // any change to the page or its icons makes a new service worker.
-export function cacheName(version, files) {
+function cacheName(version, files) {
   const hash = createHash('sha256');
   for (const name of Object.keys(files).sort()) hash.update(`${name}\0${files[name].length}\0`).update(files[name]);
   return `${cachePrefix}${version}-${hash.digest('hex').slice(0, 12)}`;
 }
 
-// Writes the site into `dir`:
-//   form      the window's description (title and calculator picture)
-//   version   the program's version
-//   colour    the window's face colour, for the theme, the background and
-//             the opaque icons
-//   manifest  the page's own manifest, whose fields the site's extends
-//   png       (picture, scale) -> PNG bytes
-//   page      (values) -> the page, with values for the template's
-//             MANIFEST, TOUCH_ICON and SITE_HEAD
-// Returns the names of the files written.
-export function writeSite({ dir, form, version, colour, manifest, png, page }) {
+// Writes the site into `dir`: `manifest` is the page's own, which the site's
+// extends, and its background the ground of the opaque icons; `page` fills the
+// page's template with the site's MANIFEST, TOUCH_ICON and SITE_HEAD.
+export function writeSite({ dir, form, version, manifest, png, page }) {
   const picture = form.calculator;
+  const colour = manifest.background_color;
   for (const size of [192, 512]) {
     if (size % picture.width) throw new Error(`a ${picture.width} px icon does not scale to ${size} px in whole pixels`);
   }
@@ -106,5 +100,4 @@ export function writeSite({ dir, form, version, colour, manifest, png, page }) {
 
   mkdirSync(dir, { recursive: true });
   for (const [name, bytes] of Object.entries(files)) writeFileSync(join(dir, name), bytes);
-  return Object.keys(files);
 }
