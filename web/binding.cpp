@@ -5,12 +5,9 @@
 //
 // Controls are named by their row in form::WindowControls() (the order of
 // the description's "controls"). A text goes in as UTF-8 through the buffer
-// that ruro_buffer returns. The model keeps no copy of the fields' texts: when
-// a command or a paste needs one, the binding asks the page for it through
-// the one function the module imports, page.field_text(row), which puts the
-// field's text as it is now into that buffer and returns its size. Each
-// answer comes back as one JSON text (see host/answer_json.h): the functions
-// that answer return its size in bytes, and ruro_output where it starts.
+// that ruro_buffer returns. Each answer comes back as one JSON text (see
+// host/answer_json.h): the functions that answer return its size in bytes,
+// and ruro_output where it starts.
 
 #include <algorithm>
 #include <cstdint>
@@ -21,8 +18,9 @@
 #include "form/window.h"
 #include "host/answer_json.h"
 
-// The page puts the text of the control in `row` into the buffer (ruro_buffer)
-// and returns its size in bytes.
+// The model keeps no copy of the fields' texts: when a command or a paste
+// needs one, the page puts the text of the control in `row` as it is now into
+// the buffer (ruro_buffer) and returns its size in bytes.
 extern "C" __attribute__((import_module("page"), import_name("field_text"))) std::uint32_t PageFieldText(
     std::int32_t row);
 
@@ -51,10 +49,6 @@ std::string_view Input(std::size_t from, std::size_t size) {
     return std::string_view(input.data() + from, std::min(size, input.size() - from));
 }
 
-void ReleaseInput() {
-    if (input.size() > kKeptBuffer) std::vector<char>().swap(input);
-}
-
 // The page's fields, read from the page each time the model asks.
 class PageFields final : public form::FieldTexts {
 public:
@@ -66,7 +60,7 @@ public:
 };
 
 std::uint32_t Answered(const form::Answer& answer) {
-    ReleaseInput();
+    if (input.size() > kKeptBuffer) std::vector<char>().swap(input);
     output.clear();
     if (output.capacity() > kKeptBuffer) std::string().swap(output);
     web::AppendAnswerJson(answer, output);
