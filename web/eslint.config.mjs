@@ -1,10 +1,6 @@
-// The page's scripts and the build, test and benchmark programs: ESLint's
-// recommended rules, checked in CI by tools/lint.sh, which runs from the
-// repository's root so that bench/ is covered too:
-//
-//   web/node_modules/.bin/eslint --config web/eslint.config.mjs web bench
-//
-// Paths here are relative to that root.
+// ESLint's recommended rules for the page's scripts and the build, test and
+// benchmark programs. tools/lint.sh runs it from the repository's root, so
+// that bench/ is covered too: paths here are relative to that root.
 import js from '@eslint/js';
 import globals from 'globals';
 
