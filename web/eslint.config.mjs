@@ -20,14 +20,8 @@ export default [
     languageOptions: pageScript,
     rules: { 'no-unused-vars': ['error', { varsIgnorePattern: '^calculationLoading$' }] },
   },
-  {
-    files: ['web/sw.js'],
-    languageOptions: { sourceType: 'script', globals: globals.serviceworker },
-  },
-  {
-    files: ['**/*.mjs'],
-    languageOptions: { globals: globals.node },
-  },
+  { files: ['web/sw.js'], languageOptions: { sourceType: 'script', globals: globals.serviceworker } },
+  { files: ['**/*.mjs'], languageOptions: { globals: globals.node } },
   // Tests and benchmarks hand functions to page.evaluate, which run in the
   // page: its globals, the page's own object and the accessibility checker
   // the tests load into it.

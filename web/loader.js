@@ -1,11 +1,8 @@
-// Unpacks the calculation, stored deflate-packed in base64 in the element
-// #calcModule, by the browser's own DecompressionStream while the rest of the
-// page is still being read, and compiles it. A failure rejects the promise
-// with the cause met, so that the page names it: "unpacking" (no
-// DecompressionStream for raw deflate), "webassembly" (none in this
-// browser), "refused" (the browser would not read the data: URL) or
-// "damaged" (the data do not unpack or compile). The page instantiates the
-// compiled module with what it imports.
+// Unpacks the calculation, stored deflate-packed in base64 in #calcModule, by
+// the browser's own DecompressionStream while the rest of the page is still
+// being read, and compiles it. A failure rejects with the cause met, which the
+// page names: "unpacking", "webassembly", "refused" (the browser would not
+// read the data: URL) or "damaged" (the data do not unpack or compile).
 const calculationLoading = (async () => {
   const failed = (cause) => Object.assign(new Error(cause), { cause });
   if (typeof WebAssembly !== 'object' || typeof WebAssembly.compileStreaming !== 'function') throw failed('webassembly');

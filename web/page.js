@@ -29,8 +29,8 @@ function decimalSeparator() {
 // for it through the module's one import, fieldText.
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
-let calc = null;       // the module's exports, once started
-let notStarted = false;  // the module could not be started
+let calc = null;  // the module's exports, once started
+let notStarted = null;  // what stopped the module, in the page's words
 let view = null;
 function bytesView() {
   if (!view || view.buffer !== calc.memory.buffer) view = new Uint8Array(calc.memory.buffer);
@@ -90,8 +90,7 @@ function withModel(ask, otherwise = () => {}) {
     ready.then(() => withModel(ask, otherwise));
   }
 }
-let notStartedCause = null;  // what stopped the module, in the page's words
-const explainNotStarted = () => inform(notStartedCause.box);
+const explainNotStarted = () => inform(notStarted.box);
 
 // ---- The boxes: modal, one button; Enter and Esc close; the focus returns.
 const box = $('box');
@@ -355,9 +354,8 @@ const ready = calculationLoading.then(async (module) => {
   performance.mark('ruro-ready');
   document.documentElement.dataset.ready = 'true';
 }, (failure) => {
-  notStarted = true;
-  notStartedCause = RURO.notStarted[failure?.cause] ?? RURO.notStarted.damaged;
-  $('notStarted').textContent = notStartedCause.line;
+  notStarted = RURO.notStarted[failure?.cause] ?? RURO.notStarted.damaged;
+  $('notStarted').textContent = notStarted.line;
   $('notStarted').hidden = false;
   document.documentElement.dataset.ready = 'failed';
 });

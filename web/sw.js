@@ -1,9 +1,8 @@
 // The site's service worker: keeps the page, its manifest and its icons so
-// the calculator opens without a network, and answers from them first, so
-// it opens at once on a weak one. The cache's name holds the version and a
-// hash of the files: a new build is a new worker, which fills its own cache,
-// takes over and removes the old one. site.mjs writes the three names for
-// each build in place of these.
+// the calculator opens without a network, and answers from them first, so it
+// opens at once on a weak one. A new build is a new worker (site.mjs writes
+// the three names below), which fills its own cache, takes over and removes
+// the old one.
 const CACHE = 'rurorovirora-0';
 const PREFIX = 'rurorovirora-';
 const FILES = ['index.html'];

@@ -2,8 +2,7 @@
 // A form::Answer as the page reads it, one JSON object naming each control by
 // its row in form::WindowControls() (the order of the description's "controls"):
 //   {"writes":[[row,"text"],...],"select":row,"focus":row,"selectText":true,
-//    "leave":true,
-//    "box":{"title":"...","message":"..."},"quit":true}
+//    "leave":true,"box":{"title":"...","message":"..."},"quit":true}
 // Members with nothing to say are left out. Written by the WebAssembly
 // binding for every answer, and by page_description for the start state.
 
