@@ -248,9 +248,7 @@ QList<QWidget*> MainWindow::tabOrder() const {
 bool MainWindow::focusNextPrevChild(bool next) {
     // The desktop window wraps round at the chain's ends (`leave` is for a
     // page, which hands the focus on).
-    const QByteArray from = controlOf(focusWidget()).toLatin1();
-    const form::Answer answer =
-        model_.Tab(std::string_view(from.constData(), static_cast<std::size_t>(from.size())), next);
+    const form::Answer answer = model_.Tab(controlOf(focusWidget()).toStdString(), next);
     QWidget* to = control(answer.focus);
     if (!to) return true;
     to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
