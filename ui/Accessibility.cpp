@@ -6,6 +6,7 @@
 #include <QFocusFrame>
 #include <QMenu>
 #include <QRadioButton>
+#include <utility>
 
 #include "FlatFrame.h"
 #include "form/window.h"
@@ -112,11 +113,8 @@ QAccessibleInterface* WindowInterfaces(const QString& className, QObject* object
 }  // namespace
 
 void InstallAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(WindowInterfaces);
-        return true;
-    }();
-    (void)installed;
+    static bool installed = false;
+    if (!std::exchange(installed, true)) QAccessible::installFactory(WindowInterfaces);
 }
 
 }  // namespace ui
