@@ -19,6 +19,7 @@ using form::Kind;
 constexpr int kFirstId = 100;  // control ids: kFirstId + row index in WindowControls()
 // The drop-down list of the diameters opens below the field this far.
 constexpr int kListTwips = 2040;
+constexpr int kDefaultDpi = 96;  // a screen at 100 %, where the arrow's pixels are the screen's
 
 std::size_t RowIndex(const ControlRow& row) { return static_cast<std::size_t>(&row - form::WindowControls().data()); }
 

@@ -40,11 +40,6 @@ std::string DecimalSeparator() {
     return Utf8(separator);
 }
 
-// The system's own message box, with its own OK button.
-void Inform(HWND owner, const form::Box& box) {
-    MessageBoxW(owner, Utf16(box.message).c_str(), Utf16(box.title).c_str(), MB_OK);
-}
-
 // ---- the model: what the user did goes in, what it answers is shown ----
 
 void Show(HWND window, const form::Answer& answer) {
@@ -56,7 +51,8 @@ void Show(HWND window, const form::Answer& answer) {
         if (IsWindowVisible(window)) SetFocus(focus);
         if (answer.selectText) state.controls.SelectText(answer.focus);
     }
-    if (answer.box) Inform(window, *answer.box);
+    // The system's own message box, with its own OK button.
+    if (answer.box) MessageBoxW(window, Utf16(answer.box->message).c_str(), Utf16(answer.box->title).c_str(), MB_OK);
     if (answer.quit) DestroyWindow(window);
 }
 
