@@ -14,6 +14,8 @@ constexpr Align kLeft = Align::Left;
 constexpr Align kCentre = Align::Centre;
 constexpr Align kRight = Align::Right;
 
+constexpr std::string_view kFieldPrefix = "Text";
+
 using K = Kind;
 using T = Type;
 
@@ -91,10 +93,6 @@ const ControlRow* FindControl(std::string_view name) {
         if (name == row.name) return &row;
     return nullptr;
 }
-
-namespace {
-constexpr std::string_view kFieldPrefix = "Text";
-}  // namespace
 
 std::string FieldName(int number) {
     if (number < 1 || number > kFieldCount) return {};

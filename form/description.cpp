@@ -15,6 +15,17 @@ namespace {
 
 using json::Quoted;
 
+// What `write` makes of each item of `items`, with `comma` between.
+template <typename Items, typename Write>
+std::string Joined(const Items& items, Write write, std::string_view comma = ",") {
+    std::string out;
+    for (const auto& item : items) {
+        if (!out.empty()) out += comma;
+        out += write(item);
+    }
+    return out;
+}
+
 const char* KindName(Kind kind) {
     switch (kind) {
         case Kind::Frame: return "frame";
@@ -103,18 +114,8 @@ std::string DescriptionJson(std::string_view moreMembers) {
     json += ",\"clientWidth\":" + std::to_string(kClientWidthTwips);
     json += ",\"clientHeight\":" + std::to_string(kClientHeightTwips);
     json += ",\"classicFace\":" + Quoted(kClassicFace);
-    json += ",\"controls\":[";
-    bool first = true;
-    for (const ControlRow& row : WindowControls()) {
-        json += (first ? "" : ",\n") + ControlJson(row);
-        first = false;
-    }
-    json += "],\"diameters\":[";
-    first = true;
-    for (const std::string& entry : DiameterEntries()) {
-        json += (first ? "" : ",") + Quoted(entry);
-        first = false;
-    }
+    json += ",\"controls\":[" + Joined(WindowControls(), ControlJson, ",\n");
+    json += "],\"diameters\":[" + Joined(DiameterEntries(), [](const std::string& entry) { return Quoted(entry); });
     json += "],\"resultFields\":[";
     for (std::size_t i = 0; i < calc::kResultCount; ++i)
         json += (i ? "," : "") + Quoted(FieldName(kFirstResultField + static_cast<int>(i)));
@@ -123,24 +124,19 @@ std::string DescriptionJson(std::string_view moreMembers) {
             ",\"width\":" + Quoted(FieldName(kWidthField)) + "}";
     // The option button of each planting system, by the system's name.
     json += ",\"options\":{";
-    first = true;
     for (const ControlRow& row : WindowControls()) {
         if (row.kind != Kind::Option) continue;
         const calc::PlantingSystem system = SystemOfOption(row.name);
         const char* name = system == calc::PlantingSystem::Rectangular  ? "rectangular"
                            : system == calc::PlantingSystem::Triangular ? "triangular"
                                                                         : "square";
-        json += std::string(first ? "" : ",") + Quoted(name) + ":" + Quoted(row.name);
-        first = false;
+        json += (json.back() == '{' ? "" : ",") + Quoted(name) + ":" + Quoted(row.name);
     }
     json += "}";
     json += ",\"zero\":" + Quoted(calc::FormatNumber(0));
-    json += ",\"commands\":{";
-    first = true;
-    for (const CommandRow& row : kCommands) {
-        json += std::string(first ? "" : ",") + Quoted(row.button) + ":" + Quoted(CommandName(row.command));
-        first = false;
-    }
+    json += ",\"commands\":{" + Joined(kCommands, [](const CommandRow& row) {
+                return Quoted(row.button) + ":" + Quoted(CommandName(row.command));
+            });
     json += "},\"boxes\":{\"about\":" + BoxJson(InformationBox(Command::About)) +
             ",\"help\":" + BoxJson(InformationBox(Command::Help)) +
             ",\"varieties\":" + BoxJson(InformationBox(Command::Varieties)) + "}";
@@ -155,15 +151,11 @@ std::string DescriptionJson(std::string_view moreMembers) {
                                   {calc::Refusal::TinyDistance, "TinyDistance"},
                                   {calc::Refusal::TinyLengthOrWidth, "TinyLengthOrWidth"},
                                   {calc::Refusal::OutOfRange, "OutOfRange"}};
-    json += ",\"refusals\":{";
-    first = true;
-    for (const Named& r : refusals) {
-        const Box box = RefusalBox(r.refusal);
-        json += std::string(first ? "" : ",") + Quoted(r.name) +
-                ":{\"number\":" + std::to_string(static_cast<int>(r.refusal)) + ",\"title\":" + Quoted(box.title) +
-                ",\"message\":" + Quoted(box.message) + "}";
-        first = false;
-    }
+    json += ",\"refusals\":{" + Joined(refusals, [](const Named& r) {
+                const Box box = RefusalBox(r.refusal);
+                return Quoted(r.name) + ":{\"number\":" + std::to_string(static_cast<int>(r.refusal)) +
+                       ",\"title\":" + Quoted(box.title) + ",\"message\":" + Quoted(box.message) + "}";
+            });
     json += "}";
     json += ",\"longestPaste\":" + std::to_string(kLongestPastedField);
     json += ",\"pasteRefusal\":" + BoxJson(kPasteRefusalBox);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "calc/numbers.h"
 
@@ -42,6 +43,41 @@ std::size_t Utf8Size(std::basic_string_view<Char> text) {
     return bytes;
 }
 
+Answer WriteAll(std::string_view text) {
+    Answer answer;
+    for (int n = 1; n <= kFieldCount; ++n) answer.writes.emplace_back(FindControl(FieldName(n))->name, text);
+    return answer;
+}
+
+template <typename Char>
+Answer PasteOf(std::string_view control, const FieldTexts& fields, std::basic_string_view<Char> replaced,
+               std::basic_string_view<Char> inserted, LineBreaks breaks) {
+    // The units the platform inserts, in order, until `take` says to stop.
+    const auto each = [&](auto take) {
+        for (const Char unit : inserted) {
+            if (IsLineBreak(static_cast<char32_t>(unit))) {
+                if (breaks == LineBreaks::CutAtFirst) return;
+                if (breaks == LineBreaks::Removed) continue;
+            }
+            if (!take(unit)) return;
+        }
+    };
+    // A key typed: taken without reading the field.
+    std::size_t characters = 0;
+    each([&](Char unit) { return (characters += StartsCharacter(unit) ? 1 : 0) < 2; });
+    if (characters < 2) return {};
+
+    const std::size_t now = fields.Text(control).size();
+    const std::size_t kept = now - std::min(Utf8Size(replaced), now);
+    const std::size_t room = kept < kLongestPastedField ? kLongestPastedField - kept : 0;
+    // Counted only as far as needed: a text of a hundred megabytes costs no
+    // more than the limit.
+    std::size_t bytes = 0;
+    each([&](Char unit) { return (bytes += Utf8Bytes(unit)) <= room; });
+    if (bytes <= room) return {};
+    return {.box = kPasteRefusalBox};
+}
+
 }  // namespace
 
 WindowModel::WindowModel() : selected_(kFirstOption) {}
@@ -50,12 +86,6 @@ bool WindowModel::Select(std::string_view option) {
     if (!IsOption(option)) return false;
     selected_ = Canonical(option);
     return true;
-}
-
-Answer WindowModel::WriteAll(std::string_view text) {
-    Answer answer;
-    for (int n = 1; n <= kFieldCount; ++n) answer.writes.emplace_back(FindControl(FieldName(n))->name, text);
-    return answer;
 }
 
 Answer WindowModel::Start() {
@@ -69,13 +99,10 @@ Answer WindowModel::Start() {
 }
 
 Answer WindowModel::Press(std::string_view button, const FieldTexts& fields, std::string_view decimalSeparator) {
-    for (const CommandRow& row : kCommands)
-        if (button == row.button) return Run(row.command, fields, decimalSeparator);
-    return {};
-}
-
-Answer WindowModel::Run(Command command, const FieldTexts& fields, std::string_view decimalSeparator) {
-    switch (command) {
+    const auto row = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                  [&](const CommandRow& command) { return button == command.button; });
+    if (row == std::end(kCommands)) return {};
+    switch (row->command) {
         case Command::Calculate: {
             const calc::FertiliserInputs inputs{System(),
                                                 fields.Text(FieldName(kHectaresField)),
@@ -96,16 +123,8 @@ Answer WindowModel::Run(Command command, const FieldTexts& fields, std::string_v
         case Command::Reset: return WriteAll(calc::FormatNumber(0));
         case Command::About:
         case Command::Help:
-        case Command::Varieties: {
-            Answer answer;
-            answer.box = InformationBox(command);
-            return answer;
-        }
-        case Command::Quit: {
-            Answer answer;
-            answer.quit = true;
-            return answer;
-        }
+        case Command::Varieties: return {.box = InformationBox(row->command)};
+        case Command::Quit: return {.quit = true};
     }
     return {};
 }
@@ -165,41 +184,7 @@ Answer WindowModel::Key(std::string_view option, Arrow arrow) {
     }
     if (!nearest) return {};
     selected_ = nearest->name;
-    Answer answer;
-    answer.select = selected_;
-    answer.focus = selected_;
-    return answer;
-}
-
-template <typename Char>
-Answer WindowModel::PasteOf(std::string_view control, const FieldTexts& fields, std::basic_string_view<Char> replaced,
-                            std::basic_string_view<Char> inserted, LineBreaks breaks) const {
-    // The units the platform inserts, in order, until `take` says to stop.
-    const auto each = [&](auto take) {
-        for (const Char unit : inserted) {
-            if (IsLineBreak(static_cast<char32_t>(unit))) {
-                if (breaks == LineBreaks::CutAtFirst) return;
-                if (breaks == LineBreaks::Removed) continue;
-            }
-            if (!take(unit)) return;
-        }
-    };
-    // A key typed: taken without reading the field.
-    std::size_t characters = 0;
-    each([&](Char unit) { return (characters += StartsCharacter(unit) ? 1 : 0) < 2; });
-    if (characters < 2) return {};
-
-    const std::size_t now = fields.Text(control).size();
-    const std::size_t kept = now - std::min(Utf8Size(replaced), now);
-    const std::size_t room = kept < kLongestPastedField ? kLongestPastedField - kept : 0;
-    // Counted only as far as needed: a text of a hundred megabytes costs no
-    // more than the limit.
-    std::size_t bytes = 0;
-    each([&](Char unit) { return (bytes += Utf8Bytes(unit)) <= room; });
-    if (bytes <= room) return {};
-    Answer answer;
-    answer.box = kPasteRefusalBox;
-    return answer;
+    return {.select = selected_, .focus = selected_};
 }
 
 Answer WindowModel::Paste(std::string_view control, const FieldTexts& fields, std::u16string_view replaced,

@@ -54,15 +54,15 @@ struct Answer {
     // Texts to write, in this order, each replacing a control's whole text and
     // shown from its first character (a number wider than its field is read
     // from its leading digits).
-    std::vector<std::pair<std::string_view, std::string>> writes;
-    std::string_view select;  // the option button to select, if any
-    std::string_view focus;   // the control to give the focus to, if any
-    bool selectText = false;  // the focused control's whole text is selected (a
-                              // field or the list's text reached by Tab)
-    bool leave = false;       // the focus leaves the window's tab chain (a page
-                              // hands it on to the browser); `focus` is empty
-    std::optional<Box> box;   // a modal box to open, after the writes
-    bool quit = false;        // the program ends
+    std::vector<std::pair<std::string_view, std::string>> writes{};
+    std::string_view select{};  // the option button to select, if any
+    std::string_view focus{};   // the control to give the focus to, if any
+    bool selectText = false;    // the focused control's whole text is selected (a
+                                // field or the list's text reached by Tab)
+    bool leave = false;         // the focus leaves the window's tab chain (a page
+                                // hands it on to the browser); `focus` is empty
+    std::optional<Box> box{};   // a modal box to open, after the writes
+    bool quit = false;          // the program ends
 };
 
 class WindowModel {
@@ -82,7 +82,6 @@ public:
     // A command button was clicked (by mouse, Space or Enter). Results and
     // refusals are read and written with `decimalSeparator`, the user's.
     Answer Press(std::string_view button, const FieldTexts& fields, std::string_view decimalSeparator);
-    Answer Run(Command command, const FieldTexts& fields, std::string_view decimalSeparator);
 
     // Tab (forward) or Shift+Tab from `from`. The option group is one stop,
     // entered on its selected button; a field or the list reached by Tab has
@@ -113,11 +112,6 @@ public:
                  std::string_view inserted, LineBreaks breaks) const;
 
 private:
-    template <typename Char>
-    Answer PasteOf(std::string_view control, const FieldTexts& fields, std::basic_string_view<Char> replaced,
-                   std::basic_string_view<Char> inserted, LineBreaks breaks) const;
-    static Answer WriteAll(std::string_view text);
-
     std::string_view selected_;
 };
 

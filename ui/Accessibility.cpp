@@ -6,6 +6,7 @@
 #include <QFocusFrame>
 #include <QMenu>
 #include <QRadioButton>
+#include <utility>
 
 #include "FlatFrame.h"
 #include "form/window.h"
@@ -44,18 +45,14 @@ QList<QWidget*> Members(QWidget* container) {
     return members;
 }
 
-QAccessibleInterface* AnnouncedParent(const QWidget* control) {
-    QWidget* container = AnnouncedIn(control);
-    return container ? QAccessible::queryAccessibleInterface(container) : nullptr;
-}
-
 // Children and parent as Members() and AnnouncedIn() say.
 class Member : public QAccessibleWidget {
 public:
     using QAccessibleWidget::QAccessibleWidget;
 
     QAccessibleInterface* parent() const override {
-        QAccessibleInterface* announced = AnnouncedParent(widget());
+        QWidget* container = AnnouncedIn(widget());
+        QAccessibleInterface* announced = container ? QAccessible::queryAccessibleInterface(container) : nullptr;
         return announced ? announced : QAccessibleWidget::parent();
     }
     int childCount() const override { return static_cast<int>(Members(widget()).size()); }
@@ -67,12 +64,6 @@ public:
         const auto* w = child ? qobject_cast<const QWidget*>(child->object()) : nullptr;
         return w ? static_cast<int>(Members(widget()).indexOf(const_cast<QWidget*>(w))) : -1;
     }
-};
-
-// A flat frame: a grouping, named by its caption (its accessible name).
-class Frame : public Member {
-public:
-    explicit Frame(FlatFrame* frame) : Member(frame, QAccessible::Grouping) {}
 };
 
 // An option button placed in a frame: announced as the radio button it is
@@ -110,8 +101,9 @@ private:
 };
 
 QAccessibleInterface* WindowInterfaces(const QString& className, QObject* object) {
+    // A flat frame: a grouping, named by its caption (its accessible name).
     if (className == QLatin1String(FlatFrame::staticMetaObject.className()))
-        return new Frame(static_cast<FlatFrame*>(object));
+        return new Member(static_cast<FlatFrame*>(object), QAccessible::Grouping);
     if (className == QLatin1String("QRadioButton") &&
         qobject_cast<FlatFrame*>(static_cast<QWidget*>(object)->parentWidget()))
         return new Option(static_cast<QRadioButton*>(object));
@@ -121,11 +113,8 @@ QAccessibleInterface* WindowInterfaces(const QString& className, QObject* object
 }  // namespace
 
 void InstallAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(WindowInterfaces);
-        return true;
-    }();
-    (void)installed;
+    static bool installed = false;
+    if (!std::exchange(installed, true)) QAccessible::installFactory(WindowInterfaces);
 }
 
 }  // namespace ui

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QFont>
+
+#include "Layout.h"
+
 class QApplication;
 
 namespace ui {
@@ -13,5 +17,12 @@ void StartReadingFonts();
 // look on every desktop), Qt's own Spanish texts for standard buttons and
 // menus, the face that stands in for "MS Sans Serif", and the version.
 void SetUpApplication(QApplication& app);
+
+// "MS Sans Serif" where it is installed; otherwise Liberation Sans, whose
+// metrics are close, and failing that the platform's sans-serif face.
+QString ClassicFamily();
+
+// The window's font at one of its three type sizes.
+QFont ClassicFont(Type type);
 
 }  // namespace ui

@@ -14,9 +14,9 @@
 #include <optional>
 
 #include "Accessibility.h"
+#include "Application.h"
 #include "Field.h"
 #include "FlatFrame.h"
-#include "Fonts.h"
 #include "Layout.h"
 #include "MessageBox.h"
 #include "PixelArt.h"
@@ -33,6 +33,12 @@ constexpr int kUnlimited = std::numeric_limits<int>::max();
 QString Name(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
 
 std::u16string_view Utf16(QStringView text) { return {text.utf16(), static_cast<std::size_t>(text.size())}; }
+
+// The line edit that holds the text of a field or of the diameter list.
+QLineEdit* EditOf(QWidget* control) {
+    auto* combo = qobject_cast<QComboBox*>(control);
+    return combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(control);
+}
 
 // An option button of the planting-system group. Its arrow keys are the
 // window's: they go to the model, which moves the selection within the group
@@ -182,12 +188,11 @@ void MainWindow::connectControls() {
     for (const ControlRow& row : WindowControls()) {
         const std::string_view name = row.name;
         QWidget* widget = controls_.value(Name(name));
-        Field* field = nullptr;
-        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-            field = qobject_cast<Field*>(combo->lineEdit());
-        } else if (auto* edit = qobject_cast<Field*>(widget)) {
-            field = edit;
-        } else if (auto* option = dynamic_cast<OptionButton*>(widget)) {
+        if (auto* field = qobject_cast<Field*>(EditOf(widget)))
+            field->setPasteRule([this, name](QStringView replaced, QStringView pasted) {
+                return model_.Paste(name, *this, Utf16(replaced), Utf16(pasted), form::LineBreaks::Kept).box;
+            });
+        if (auto* option = dynamic_cast<OptionButton*>(widget)) {
             connect(option, &QAbstractButton::toggled, this, [this, name](bool checked) {
                 if (checked) model_.Select(name);
             });
@@ -196,18 +201,12 @@ void MainWindow::connectControls() {
             connect(button, &QPushButton::clicked, this,
                     [this, name] { apply(model_.Press(name, *this, QLocale().decimalPoint().toStdString())); });
         }
-        if (field)
-            field->setPasteRule([this, name](QStringView replaced, QStringView pasted) {
-                return model_.Paste(name, *this, Utf16(replaced), Utf16(pasted), form::LineBreaks::Kept).box;
-            });
     }
 }
 
 std::string MainWindow::Text(std::string_view name) const {
-    const QWidget* target = control(name);
-    if (const auto* combo = qobject_cast<const QComboBox*>(target)) return combo->currentText().toStdString();
-    if (const auto* edit = qobject_cast<const QLineEdit*>(target)) return edit->text().toStdString();
-    return {};
+    const QLineEdit* edit = EditOf(control(name));
+    return edit ? edit->text().toStdString() : std::string();
 }
 
 QWidget* MainWindow::control(std::string_view name) const { return controls_.value(Name(name)); }
@@ -216,16 +215,13 @@ void MainWindow::apply(const form::Answer& answer) {
     for (const auto& [name, text] : answer.writes) {
         const QString shown = QString::fromStdString(text);
         QWidget* target = control(name);
-        QLineEdit* edit = qobject_cast<QLineEdit*>(target);
-        if (auto* combo = qobject_cast<QComboBox*>(target)) {
+        if (auto* combo = qobject_cast<QComboBox*>(target))
             combo->setEditText(shown);
-            edit = combo->lineEdit();
-        } else if (edit) {
+        else if (auto* edit = qobject_cast<QLineEdit*>(target))
             edit->setText(shown);
-        }
         // Shown from its first character: a number wider than its field is
         // read from its leading digits, never from a cut-off end.
-        if (edit) edit->setCursorPosition(0);
+        if (QLineEdit* edit = EditOf(target)) edit->setCursorPosition(0);
     }
     if (auto* option = qobject_cast<QRadioButton*>(control(answer.select))) option->setChecked(true);
     if (QWidget* focus = control(answer.focus)) focus->setFocus(Qt::OtherFocusReason);
@@ -248,16 +244,11 @@ QList<QWidget*> MainWindow::tabOrder() const {
 bool MainWindow::focusNextPrevChild(bool next) {
     // The desktop window wraps round at the chain's ends (`leave` is for a
     // page, which hands the focus on).
-    const QByteArray from = controlOf(focusWidget()).toLatin1();
-    const form::Answer answer =
-        model_.Tab(std::string_view(from.constData(), static_cast<std::size_t>(from.size())), next);
+    const form::Answer answer = model_.Tab(controlOf(focusWidget()).toStdString(), next);
     QWidget* to = control(answer.focus);
     if (!to) return true;
     to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    if (answer.selectText) {
-        auto* combo = qobject_cast<QComboBox*>(to);
-        if (QLineEdit* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(to)) edit->selectAll();
-    }
+    if (QLineEdit* edit = EditOf(to); edit && answer.selectText) edit->selectAll();
     return true;
 }
 

@@ -11,17 +11,14 @@ MessageBox::Observer& CurrentObserver() {
 }
 }  // namespace
 
-void MessageBox::Inform(QWidget* parent, const QString& title, const QString& text) {
+void MessageBox::Inform(QWidget* parent, const form::Box& box) {
+    const QString title = FromUtf8(box.title);
+    const QString text = FromUtf8(box.message);
     if (const auto& observer = CurrentObserver()) {
         observer(title, text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
-    box.exec();
-}
-
-void MessageBox::Inform(QWidget* parent, const form::Box& box) {
-    Inform(parent, FromUtf8(box.title), FromUtf8(box.message));
+    QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent).exec();
 }
 
 void MessageBox::SetObserver(Observer observer) { CurrentObserver() = std::move(observer); }

@@ -15,7 +15,6 @@ namespace ui {
 // them, so a handler can be run without blocking.
 class MessageBox {
 public:
-    static void Inform(QWidget* parent, const QString& title, const QString& text);
     // One of the program's own boxes, as the window's description words it.
     static void Inform(QWidget* parent, const form::Box& box);
 

@@ -1,10 +1,12 @@
 #include "win/Controls.h"
 
+#include <cstdint>
 #include <utility>
+#include <vector>
 
+#include "form/pictures.h"
 #include "form/texts.h"
 #include "win/Layout.h"
-#include "win/Picture.h"
 #include "win/Utf.h"
 
 namespace win {
@@ -17,6 +19,7 @@ using form::Kind;
 constexpr int kFirstId = 100;  // control ids: kFirstId + row index in WindowControls()
 // The drop-down list of the diameters opens below the field this far.
 constexpr int kListTwips = 2040;
+constexpr int kDefaultDpi = 96;  // a screen at 100 %, where the arrow's pixels are the screen's
 
 std::size_t RowIndex(const ControlRow& row) { return static_cast<std::size_t>(&row - form::WindowControls().data()); }
 
@@ -27,46 +30,37 @@ Rect PlaceOf(const ControlRow& row, int dpi) {
     return r;
 }
 
+// The system's window class of a control and the styles of its kind.
+struct SystemClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle = 0;
+};
+
+SystemClass ClassOf(const ControlRow& row) {
+    switch (row.kind) {
+        case Kind::Frame: return {L"BUTTON", BS_GROUPBOX};
+        case Kind::Command: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
+        case Kind::Option: return {L"BUTTON", BS_AUTORADIOBUTTON};
+        case Kind::Text: return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+        case Kind::Combo: return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
+        case Kind::Picture: return {kPictureClass, WS_TABSTOP};
+        case Kind::Label: break;
+    }
+    const DWORD align = row.align == form::Align::Centre  ? SS_CENTER
+                        : row.align == form::Align::Right ? SS_RIGHT
+                                                          : SS_LEFT;
+    return {L"STATIC", SS_NOPREFIX | align};
+}
+
 HWND CreateControl(HWND parent, const ControlRow& row, bool startsGroup, const Rect& place) {
     const std::wstring caption = Utf16(row.caption ? row.caption : "");
-    const wchar_t* cls = L"STATIC";
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (startsGroup ? WS_GROUP : 0);
-    DWORD exStyle = 0;
-    switch (row.kind) {
-        case Kind::Frame:
-            cls = L"BUTTON";
-            style |= BS_GROUPBOX;
-            break;
-        case Kind::Command:
-            cls = L"BUTTON";
-            style |= BS_PUSHBUTTON | WS_TABSTOP;
-            break;
-        case Kind::Option:
-            cls = L"BUTTON";
-            style |= BS_AUTORADIOBUTTON;
-            break;
-        case Kind::Text:
-            cls = L"EDIT";
-            style |= ES_AUTOHSCROLL | WS_TABSTOP;
-            exStyle |= WS_EX_CLIENTEDGE;
-            break;
-        case Kind::Combo:
-            cls = L"COMBOBOX";
-            style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
-            break;
-        case Kind::Label:
-            style |= SS_NOPREFIX | (row.align == form::Align::Centre  ? SS_CENTER
-                                    : row.align == form::Align::Right ? SS_RIGHT
-                                                                      : SS_LEFT);
-            break;
-        case Kind::Picture:
-            cls = kPictureClass;
-            style |= WS_TABSTOP;
-            break;
-    }
-    HWND hwnd = CreateWindowExW(exStyle, cls, caption.c_str(), style, place.left, place.top, place.width, place.height,
-                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + RowIndex(row))),
-                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+    const SystemClass cls = ClassOf(row);
+    const DWORD style = cls.style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (startsGroup ? WS_GROUP : 0);
+    HWND hwnd =
+        CreateWindowExW(cls.exStyle, cls.name, caption.c_str(), style, place.left, place.top, place.width, place.height,
+                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + RowIndex(row))),
+                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
     if (!hwnd) return nullptr;
     if (row.kind == Kind::Text) SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // 0: as long as Windows allows
     if (row.kind == Kind::Combo) {
@@ -84,12 +78,47 @@ HWND EditBoxOf(HWND combo) {
     return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
 }
 
+// The arrow's design, repeated pixel by pixel: transparent pixels take the
+// face colour.
+void PaintArrow(HWND hwnd) {
+    static const form::Pixels design = form::DecodeXpm(form::ArrowPicture());
+    // The DIB holds 0x00RRGGBB.
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const std::uint32_t faceRgb = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+    std::vector<std::uint32_t> bits(design.argb.size());
+    for (std::size_t i = 0; i < bits.size(); ++i)
+        bits[i] = (design.argb[i] >> 24) ? (design.argb[i] & 0xFFFFFF) : faceRgb;
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = design.width;
+    info.bmiHeader.biHeight = -design.height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+
+    const int dpi = static_cast<int>(GetDpiForWindow(hwnd));
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd, &paint);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    SetStretchBltMode(dc, COLORONCOLOR);  // whole pixels, no blending
+    StretchDIBits(dc, 0, 0, MulDiv(design.width, dpi, kDefaultDpi), MulDiv(design.height, dpi, kDefaultDpi), 0, 0,
+                  design.width, design.height, bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    EndPaint(hwnd, &paint);
+}
+
 }  // namespace
 
-std::wstring WideTextOf(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
+LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: PaintArrow(hwnd); return 0;
+        case WM_LBUTTONDOWN:
+            SetFocus(hwnd);  // takes the focus, shows no mark
+            return 0;
+        default: return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
 }
 
 Controls::~Controls() {
@@ -195,7 +224,7 @@ void Controls::SelectOption(std::string_view selected) const {
 std::string Controls::Text(std::string_view control) const {
     const ControlRow* row = form::FindControl(control);
     HWND hwnd = row && form::HoldsText(row->kind) ? Handle(control) : nullptr;
-    return hwnd ? Utf8(WideTextOf(hwnd)) : std::string();
+    return hwnd ? Utf8(WindowText(hwnd)) : std::string();
 }
 
 }  // namespace win

@@ -3,6 +3,8 @@
 // form::WindowControls(), found by name or handle, placed and given their
 // fonts for a screen density. They are also what the model reads the field
 // texts from (form::FieldTexts): their texts as they are now, never a copy.
+// The arrow picture, a window class of its own, draws the decoded design of
+// form/pictures.h in whole pixels at any density.
 
 #include <windows.h>
 
@@ -17,6 +19,10 @@
 
 namespace win {
 
+// The arrow picture's window class, which the window registers with its own.
+inline constexpr wchar_t kPictureClass[] = L"RuroviroraPicture";
+LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 class Controls final : public form::FieldTexts {
 public:
     Controls() = default;
@@ -25,8 +31,8 @@ public:
     Controls& operator=(const Controls&) = delete;
 
     // Makes the controls in the window, in win::CreationOrder(), placed and
-    // with their fonts for the density `dpi` (the picture's class,
-    // win/Picture.h, registered); false if Windows refuses one.
+    // with their fonts for the density `dpi` (kPictureClass registered);
+    // false if Windows refuses one.
     bool Create(HWND window, int dpi);
 
     // A control by its name, or nullptr.
@@ -65,8 +71,5 @@ private:
     std::vector<HWND> byRow_;       // by row index in form::WindowControls()
     std::array<HFONT, 4> fonts_{};  // by form::Type
 };
-
-// A window's text, whole, in UTF-16.
-std::wstring WideTextOf(HWND hwnd);
 
 }  // namespace win

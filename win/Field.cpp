@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "win/Utf.h"
+
 namespace win {
 
 namespace {
@@ -49,14 +51,12 @@ private:
 
 // The selected text of an edit control.
 std::u16string SelectedText(HWND edit) {
-    std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, u'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(edit, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()))));
+    const std::wstring text = WindowText(edit);
     DWORD start = 0, end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     start = std::min<DWORD>(start, static_cast<DWORD>(text.size()));
     end = std::clamp<DWORD>(end, start, static_cast<DWORD>(text.size()));
-    return text.substr(start, end - start);
+    return {reinterpret_cast<const char16_t*>(text.data()) + start, end - start};
 }
 
 // True: the window refused the paste and has said so.

@@ -14,13 +14,11 @@ int TwipsToPixels(int twips, int dpi) {
 
 Rect ControlRect(const form::ControlRow& row, int dpi) {
     const form::TwipsRect place = form::InWindow(row);
-    const int left = place.left;
-    const int top = place.top;
     // Both edges rounded on their own, so neighbours that touch in twips
     // still touch in pixels.
-    const int x = TwipsToPixels(left, dpi);
-    const int y = TwipsToPixels(top, dpi);
-    return {x, y, TwipsToPixels(left + place.width, dpi) - x, TwipsToPixels(top + place.height, dpi) - y};
+    const int x = TwipsToPixels(place.left, dpi);
+    const int y = TwipsToPixels(place.top, dpi);
+    return {x, y, TwipsToPixels(place.left + place.width, dpi) - x, TwipsToPixels(place.top + place.height, dpi) - y};
 }
 
 Rect ClientRect(int dpi) {

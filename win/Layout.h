@@ -9,9 +9,6 @@
 
 namespace win {
 
-// The density a screen at 100 % has: 96 dots per inch.
-inline constexpr int kDefaultDpi = 96;
-
 struct Rect {
     int left, top, width, height;
     bool operator==(const Rect&) const = default;

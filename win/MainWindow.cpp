@@ -1,11 +1,12 @@
 #include "win/MainWindow.h"
 
+#include <utility>
+
 #include "form/texts.h"
 #include "form/window.h"
 #include "win/Controls.h"
 #include "win/Field.h"
 #include "win/Layout.h"
-#include "win/Picture.h"
 #include "win/Utf.h"
 
 namespace win {
@@ -13,6 +14,8 @@ namespace win {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"RuroviroraWindow";
+// The program's icon, a resource written at build time from form/pictures.h.
+constexpr wchar_t kIconName[] = L"IDI_ICON1";
 
 using form::ControlRow;
 using form::Kind;
@@ -37,11 +40,6 @@ std::string DecimalSeparator() {
     return Utf8(separator);
 }
 
-// The system's own message box, with its own OK button.
-void Inform(HWND owner, const form::Box& box) {
-    MessageBoxW(owner, Utf16(box.message).c_str(), Utf16(box.title).c_str(), MB_OK);
-}
-
 // ---- the model: what the user did goes in, what it answers is shown ----
 
 void Show(HWND window, const form::Answer& answer) {
@@ -53,7 +51,8 @@ void Show(HWND window, const form::Answer& answer) {
         if (IsWindowVisible(window)) SetFocus(focus);
         if (answer.selectText) state.controls.SelectText(answer.focus);
     }
-    if (answer.box) Inform(window, *answer.box);
+    // The system's own message box, with its own OK button.
+    if (answer.box) MessageBoxW(window, Utf16(answer.box->message).c_str(), Utf16(answer.box->title).c_str(), MB_OK);
     if (answer.quit) DestroyWindow(window);
 }
 
@@ -70,6 +69,16 @@ form::Answer AnswerPaste(const ControlRow& field, std::u16string_view replaced, 
 }
 
 // ---- the window's messages ----
+
+// Gives the window its large and small icons at the sizes of `dpi`.
+void SetIcons(HWND window, int dpi) {
+    auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    for (auto [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+        const int size = GetSystemMetricsForDpi(metric, static_cast<UINT>(dpi));
+        auto* icon = static_cast<HICON>(LoadImageW(instance, kIconName, IMAGE_ICON, size, size, LR_SHARED));
+        if (icon) SendMessageW(window, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
+    }
+}
 
 void SizeWindow(HWND window, int dpi) {
     const Rect client = ClientRect(dpi);
@@ -168,6 +177,19 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
+// A window class of the program's, on the face colour; false if Windows refuses.
+bool RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc, HICON icon) {
+    WNDCLASSEXW cls{};
+    cls.cbSize = sizeof(cls);
+    cls.lpfnWndProc = proc;
+    cls.hInstance = instance;
+    cls.hIcon = icon;
+    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    cls.lpszClassName = name;
+    return RegisterClassExW(&cls) != 0;
+}
+
 bool IsEditField(HWND hwnd) {
     wchar_t cls[16] = {};
     return hwnd && GetClassNameW(hwnd, cls, 16) && lstrcmpiW(cls, L"Edit") == 0;
@@ -176,15 +198,9 @@ bool IsEditField(HWND hwnd) {
 }  // namespace
 
 HWND CreateMainWindow(HINSTANCE instance) {
-    WNDCLASSEXW window{};
-    window.cbSize = sizeof(window);
-    window.lpfnWndProc = WindowProc;
-    window.hInstance = instance;
-    window.hIcon = ProgramIcon(instance);
-    window.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    window.lpszClassName = kWindowClass;
-    if (!RegisterClassExW(&window) || !RegisterPictureClass(instance)) return nullptr;
+    if (!RegisterWindowClass(instance, kWindowClass, WindowProc, LoadIconW(instance, kIconName)) ||
+        !RegisterWindowClass(instance, kPictureClass, PictureProc, nullptr))
+        return nullptr;
 
     // An ordinary window: resizing border, minimise, maximise, close. The
     // controls keep their places from the top left; a larger window shows

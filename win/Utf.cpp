@@ -1,7 +1,5 @@
 #include "win/Utf.h"
 
-#include <windows.h>
-
 namespace win {
 
 std::wstring Utf16(std::string_view utf8) {
@@ -20,6 +18,12 @@ std::string Utf8(std::wstring_view utf16) {
     std::string out(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, out.data(), length, nullptr, nullptr);
     return out;
+}
+
+std::wstring WindowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 }  // namespace win

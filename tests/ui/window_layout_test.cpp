@@ -9,7 +9,6 @@
 #include <QWheelEvent>
 
 #include "FlatFrame.h"
-#include "Fonts.h"
 #include "Layout.h"
 #include "PixelArt.h"
 #include "WindowFixture.h"
