@@ -3,8 +3,6 @@
 // form::WindowControls(), found by name or handle, placed and given their
 // fonts for a screen density. They are also what the model reads the field
 // texts from (form::FieldTexts): their texts as they are now, never a copy.
-// The arrow picture, a window class of its own, draws the decoded design of
-// form/pictures.h in whole pixels at any density.
 
 #include <windows.h>
 
@@ -16,12 +14,9 @@
 
 #include "form/controls.h"
 #include "form/window.h"
+#include "win/Picture.h"
 
 namespace win {
-
-// The arrow picture's window class, which the window registers with its own.
-inline constexpr wchar_t kPictureClass[] = L"RuroviroraPicture";
-LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 class Controls final : public form::FieldTexts {
 public:
