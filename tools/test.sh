@@ -15,7 +15,7 @@ source tools/packages.sh
 ensure_packages "${TEST_PACKAGES[@]}"
 ensure_node_modules
 
-FUZZ_SECONDS=${FUZZ_SECONDS:-60}
+FUZZ_SECONDS=${FUZZ_SECONDS:-30}
 
 step() { printf '\n==== %s\n' "$*"; }
 
