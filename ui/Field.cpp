@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -97,6 +98,15 @@ void Field::dropEvent(QDropEvent* event) {
         }
     }
     QLineEdit::dropEvent(event);
+}
+
+void Field::inputMethodEvent(QInputMethodEvent* event) {
+    // A keyboard's suggestion or dictation commits its text in one piece.
+    if (!event->commitString().isEmpty() && !isReadOnly() && !takes(event->commitString(), selectedText())) {
+        event->accept();
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
 }
 
 void Field::focusInEvent(QFocusEvent* event) {

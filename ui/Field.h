@@ -11,7 +11,8 @@ namespace ui {
 
 // A text field of the window (and the diameter list's text). It takes any
 // length of typed text; every paste or drop (Ctrl+V, Shift+Insert, the menu's
-// "Pegar", the middle button, dragging) is first put to its paste rule, and
+// "Pegar", the middle button, dragging, an input method's text committed in
+// one piece) is first put to its paste rule, and
 // one the rule refuses is refused with the rule's box, the text staying
 // exactly as it was. Holding a long text, it keeps its cursor steady instead
 // of blinking, since every repaint of a long text lays all of it out again.
@@ -35,6 +36,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -3,6 +3,7 @@
 // refused with a box and leaves the field exactly as it was, whichever way it
 // comes; and a field holding a long text keeps its cursor steady.
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QMimeData>
 
@@ -17,7 +18,7 @@ namespace {
 
 constexpr qsizetype kLimit = static_cast<qsizetype>(form::kLongestPastedField);
 
-enum class Way { CtrlV, ShiftInsert, MenuPegar, Drop };
+enum class Way { CtrlV, ShiftInsert, MenuPegar, Drop, InputMethod };
 
 // Puts `text` into `field` as the user would, the clipboard holding it.
 void Paste(QLineEdit* field, QWidget* keysTo, Way way, const QString& text) {
@@ -52,6 +53,12 @@ void Paste(QLineEdit* field, QWidget* keysTo, Way way, const QString& text) {
             QCoreApplication::processEvents();  // the refusal is said once the drop is over
             break;
         }
+        case Way::InputMethod: {  // a keyboard's suggestion or dictation, no clipboard
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QApplication::sendEvent(keysTo, &commit);
+            break;
+        }
     }
 }
 
@@ -81,6 +88,9 @@ private slots:
             {"drop_up_to_the_size_beside_the_zero", Way::Drop, false, false, QString(kLimit - 1, '7'), true},
             {"drop_one_byte_more", Way::Drop, false, false, QString(kLimit, '7'), false},
             {"diameter_ctrl_v_one_byte_more", Way::CtrlV, true, true, QString(kLimit + 1, '7'), false},
+            {"input_method_up_to_the_size", Way::InputMethod, false, true, QString(kLimit, '7'), true},
+            {"input_method_one_byte_more", Way::InputMethod, false, true, QString(kLimit + 1, '7'), false},
+            {"diameter_input_method_one_byte_more", Way::InputMethod, true, true, QString(kLimit + 1, '7'), false},
         };
         for (const auto& c : cases) {
             WindowFixture f;
