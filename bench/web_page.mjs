@@ -1,19 +1,19 @@
 // Figures of the web page (a report, not a timed test):
 // - its size as one file, and gzip-packed;
 // - navigation start to the window ready for input in the engine RURO_ENGINE
-//   names (chromium, the default, firefox or webkit: web/test/browser.mjs),
+//   names (chromium, the default, firefox or webkit: tools/browser.mjs),
 //   median of N runs, against an empty page loaded in the same runs;
 // - one calculation through the page's model.
 //
 //   [RURO_ENGINE=firefox] node bench/web_page.mjs build/web/rurorovirora.html [runs]
-// (needs `npm ci` in web/, which tools/test.sh runs)
+// (needs `npm ci` at the top of the repository, which tools/test.sh runs)
 
 import { readFileSync, writeFileSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
-import { launch, versionOf } from '../web/test/browser.mjs';
+import { launch, versionOf } from '../tools/browser.mjs';
 
 const pagePath = resolve(process.argv[2] ?? 'build/web/rurorovirora.html');
 const runs = Number(process.argv[3] ?? 15);

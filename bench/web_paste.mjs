@@ -10,13 +10,13 @@
 // - a damaged page: navigation to its message over the window.
 //
 //   node bench/web_paste.mjs build/web/rurorovirora.html
-// (needs `npm ci` in web/, which tools/test.sh runs)
+// (needs `npm ci` at the top of the repository, which tools/test.sh runs)
 
 import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { launch } from '../web/test/browser.mjs';
+import { launch } from '../tools/browser.mjs';
 
 const pagePath = resolve(process.argv[2] ?? 'build/web/rurorovirora.html');
 const url = pathToFileURL(pagePath).href;

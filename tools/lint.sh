@@ -12,8 +12,8 @@ if ! clang-format --dry-run --Werror "${cxx[@]}"; then
   status=1
 fi
 
-if ! web/node_modules/.bin/eslint --config web/eslint.config.mjs web bench; then
-  echo "lint: ESLint found faults in web/ or bench/" >&2
+if ! node_modules/.bin/eslint web tests/web tools bench; then
+  echo "lint: ESLint found faults in web/, tests/web/, tools/ or bench/" >&2
   status=1
 fi
 

@@ -40,14 +40,14 @@ ensure_node() {
   ensure_packages nodejs npm
 }
 
-# The browser tests' npm packages (puppeteer-core, selenium-webdriver,
-# axe-core), exactly as
-# web/package-lock.json pins them; reinstalled only when the lock changed.
+# The npm packages of the browser tests, the benchmarks and the style check
+# (puppeteer-core, selenium-webdriver, axe-core, ESLint), exactly as
+# package-lock.json pins them; reinstalled only when the lock changed.
 ensure_node_modules() {
   ensure_node
-  local stamp=web/node_modules/.package-lock.json
-  [ -f "$stamp" ] && [ "$stamp" -nt web/package-lock.json ] && return 0
+  local stamp=node_modules/.package-lock.json
+  [ -f "$stamp" ] && [ "$stamp" -nt package-lock.json ] && return 0
   # No browser or driver is downloaded: the tests use Debian's.
-  (cd web && PUPPETEER_SKIP_DOWNLOAD=1 PUPPETEER_SKIP_CHROME_DOWNLOAD=1 PUPPETEER_SKIP_CHROME_HEADLESS_SHELL_DOWNLOAD=1 \
-    SE_OFFLINE=true npm ci --no-audit --no-fund)
+  PUPPETEER_SKIP_DOWNLOAD=1 PUPPETEER_SKIP_CHROME_DOWNLOAD=1 PUPPETEER_SKIP_CHROME_HEADLESS_SHELL_DOWNLOAD=1 \
+    SE_OFFLINE=true npm ci --no-audit --no-fund
 }

@@ -1,5 +1,5 @@
 // The published site (build/site) from a web server on 127.0.0.1, in the
-// engine RURO_ENGINE names (browser.mjs): the same page as the single file,
+// engine RURO_ENGINE names (tools/browser.mjs): the same page as the single file,
 // installable (where the engine says), its manifest and icons, offline after
 // one visit, and a rebuilt site with another version replacing the stored one.
 
@@ -11,13 +11,13 @@ import { tmpdir } from 'node:os';
 import { extname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, describe, test } from 'node:test';
-import { engine, lacks, launch, openPage } from './browser.mjs';
+import { engine, lacks, launch, openPage } from '../../tools/browser.mjs';
 
 const siteDir = process.env.RURO_SITE;
 const version = process.env.RURO_VERSION;
 const formPath = process.env.RURO_FORM;
 const form = JSON.parse(readFileSync(formPath, 'utf8'));
-const builder = fileURLToPath(new URL('../build_page.mjs', import.meta.url));
+const builder = fileURLToPath(new URL('../../web/build_page.mjs', import.meta.url));
 const siteFiles = ['apple-touch-icon.png', 'icon-192.png', 'icon-512.png', 'icon-maskable-512.png', 'index.html',
   'manifest.webmanifest', 'sw.js'];
 const cacheOf = (dir) => JSON.parse(readFileSync(join(dir, 'sw.js'), 'utf8').match(/^const CACHE = (.*);$/m)[1]);

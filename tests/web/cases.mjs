@@ -2,7 +2,7 @@
 // page's tests read it: one case by name, under a decimal separator.
 import { readFileSync } from 'node:fs';
 
-const table = readFileSync(new URL('../../tests/cases/plantations.txt', import.meta.url), 'utf8');
+const table = readFileSync(new URL('../cases/plantations.txt', import.meta.url), 'utf8');
 
 export function plantation(name, separator = '.') {
   const line = table.split('\n').find((l) => l.startsWith(`${name}|`));

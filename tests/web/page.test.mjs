@@ -1,4 +1,4 @@
-// The calculator page in the engine RURO_ENGINE names (browser.mjs): the
+// The calculator page in the engine RURO_ENGINE names (tools/browser.mjs): the
 // same display texts as the native calculation, the commands, the boxes, the
 // keyboard with real key events, the narrow layout, the printed sheet, no
 // network, no accessibility violations, and the screenshots.
@@ -10,7 +10,7 @@ import { inflateSync } from 'node:zlib';
 import { createRequire } from 'node:module';
 import { dirname, join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
-import { decodePng, engine, lacks, launch, load, openPage, pageUrl, versionOf } from './browser.mjs';
+import { decodePng, engine, lacks, launch, load, openPage, pageUrl, versionOf } from '../../tools/browser.mjs';
 import { plantation } from './cases.mjs';
 import { pathToFileURL } from 'node:url';
 

@@ -1,6 +1,5 @@
 // ESLint's recommended rules for the page's scripts and the build, test and
-// benchmark programs. tools/lint.sh runs it from the repository's root, so
-// that bench/ is covered too: paths here are relative to that root.
+// benchmark programs, run by tools/lint.sh from the repository's root.
 import js from '@eslint/js';
 import globals from 'globals';
 
@@ -26,7 +25,7 @@ export default [
   // page: its globals, the page's own object and the accessibility checker
   // the tests load into it.
   {
-    files: ['web/test/*.mjs', 'bench/*.mjs'],
+    files: ['tests/web/*.mjs', 'tools/browser.mjs', 'bench/*.mjs'],
     languageOptions: { globals: { ...globals.browser, rurorovirora: 'readonly', axe: 'readonly' } },
   },
 ];
