@@ -16,7 +16,7 @@ cd "$(dirname "$0")/.."
 build=$(cd "${1:-build/ci}" && pwd)
 source tools/xvfb.sh
 source tools/window_driver.sh
-load_description "$build/form/form.json"
+load_description "$build/tests/form.json"
 work=$(mktemp -d)
 start_xvfb 1024x768
 # The xclip servers (they serve the selections) end with the X server.

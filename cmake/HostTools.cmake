@@ -1,17 +1,17 @@
 # A cross build needs a few programs built for this machine: the icon writer
 # for the Windows resources, and for the tests the identity table and the
-# window's description. They are built by this project itself, in a native
-# build of its own (build/<preset>/host), with the same sources and flags.
+# tests' view of the window. They are built by this project itself, in a
+# native build of its own (build/<preset>/host), with the same sources and flags.
 include(ExternalProject)
 set(host_dir ${CMAKE_BINARY_DIR}/host)
 set(RURO_HOST_ICO_EXPORT ${host_dir}/packaging/windows/ico_export)
-set(RURO_HOST_IDENTITY_TABLE ${host_dir}/tests/identity/identity_table)
-set(RURO_FORM_JSON ${host_dir}/form/form.json)
-set(host_targets ico_export form_description)
-set(host_products ${RURO_HOST_ICO_EXPORT} ${RURO_FORM_JSON})
+set(host_targets ico_export)
+set(host_products ${RURO_HOST_ICO_EXPORT})
 if(RURO_BUILD_TESTS)
-  list(APPEND host_targets identity_table)
-  list(APPEND host_products ${RURO_HOST_IDENTITY_TABLE})
+  set(RURO_HOST_IDENTITY_TABLE ${host_dir}/tests/identity/identity_table)
+  set(RURO_FORM_JSON ${host_dir}/tests/form.json)
+  list(APPEND host_targets identity_table form_description)
+  list(APPEND host_products ${RURO_HOST_IDENTITY_TABLE} ${RURO_FORM_JSON})
 endif()
 ExternalProject_Add(host_tools
   SOURCE_DIR ${PROJECT_SOURCE_DIR}

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <limits>
 
 namespace form {
@@ -94,18 +93,17 @@ const ControlRow* FindControl(std::string_view name) {
     return nullptr;
 }
 
-std::string FieldName(int number) {
-    if (number < 1 || number > kFieldCount) return {};
-    return std::string(kFieldPrefix) + std::to_string(number);
+std::size_t RowIndex(const ControlRow& row) { return static_cast<std::size_t>(&row - kControls.data()); }
+
+const ControlRow* RowAt(int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < kControls.size()
+               ? &kControls[static_cast<std::size_t>(index)]
+               : nullptr;
 }
 
-int FieldNumber(std::string_view name) {
-    if (!name.starts_with(kFieldPrefix)) return 0;
-    const std::string_view digits = name.substr(kFieldPrefix.size());
-    int number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (error != std::errc() || end != digits.data() + digits.size() || digits.starts_with('0')) return 0;
-    return number >= 1 && number <= kFieldCount ? number : 0;
+const ControlRow* FieldRow(int number) {
+    if (number < 1 || number > kFieldCount) return nullptr;
+    return FindControl(std::string(kFieldPrefix) + std::to_string(number));
 }
 
 TwipsRect InWindow(const ControlRow& row) {

@@ -4,6 +4,7 @@
 // inch; 15 twips to a pixel at 96 pixels per inch). No toolkit: each front
 // end builds its own controls from these rows.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -55,6 +56,10 @@ std::span<const ControlRow> WindowControls();
 
 // The row of the control called `name`; nullptr if there is none.
 const ControlRow* FindControl(std::string_view name);
+// A row's place in WindowControls(), and the row at a place (nullptr outside
+// the table): how a front end keeps its controls and names them to the model.
+std::size_t RowIndex(const ControlRow& row);
+const ControlRow* RowAt(int index);
 
 // The entries of the diameter list "Combo1", in inches.
 inline constexpr int kFirstDiameter = 3;
@@ -72,10 +77,8 @@ inline constexpr int kFieldCount = 10;
 
 // ---- what follows from the table
 
-// "Text8" for 8; "" for a number that names no field.
-std::string FieldName(int number);
-// 8 for "Text8"; 0 for a name that is no text field.
-int FieldNumber(std::string_view name);
+// The row of "Text8" for 8; nullptr for a number that names no field.
+const ControlRow* FieldRow(int number);
 
 // A control's place in the window's client area, in twips: the sum of the
 // places along its chain of containers.

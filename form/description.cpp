@@ -2,10 +2,8 @@
 
 #include <cstdio>
 
-#include "calc/numbers.h"
 #include "form/commands.h"
 #include "form/controls.h"
-#include "form/json.h"
 #include "form/pictures.h"
 #include "form/texts.h"
 
@@ -104,62 +102,17 @@ std::string ControlJson(const ControlRow& row) {
 
 }  // namespace
 
-std::string BoxJson(const Box& box) {
-    return "{\"title\":" + Quoted(box.title) + ",\"message\":" + Quoted(box.message) + "}";
-}
-
 std::string DescriptionJson(std::string_view moreMembers) {
     std::string json = "{\"title\":" + Quoted(kWindowTitle);
     json += ",\"twipsPerPixel\":" + std::to_string(kTwipsPerPixel);
     json += ",\"clientWidth\":" + std::to_string(kClientWidthTwips);
     json += ",\"clientHeight\":" + std::to_string(kClientHeightTwips);
-    json += ",\"classicFace\":" + Quoted(kClassicFace);
     json += ",\"controls\":[" + Joined(WindowControls(), ControlJson, ",\n");
     json += "],\"diameters\":[" + Joined(DiameterEntries(), [](const std::string& entry) { return Quoted(entry); });
-    json += "],\"resultFields\":[";
-    for (std::size_t i = 0; i < calc::kResultCount; ++i)
-        json += (i ? "," : "") + Quoted(FieldName(kFirstResultField + static_cast<int>(i)));
-    json += "],\"inputFields\":{\"hectares\":" + Quoted(FieldName(kHectaresField)) +
-            ",\"distance\":" + Quoted(FieldName(kDistanceField)) + ",\"length\":" + Quoted(FieldName(kLengthField)) +
-            ",\"width\":" + Quoted(FieldName(kWidthField)) + "}";
-    // The option button of each planting system, by the system's name.
-    json += ",\"options\":{";
-    for (const ControlRow& row : WindowControls()) {
-        if (row.kind != Kind::Option) continue;
-        const calc::PlantingSystem system = SystemOfOption(row.name);
-        const char* name = system == calc::PlantingSystem::Rectangular  ? "rectangular"
-                           : system == calc::PlantingSystem::Triangular ? "triangular"
-                                                                        : "square";
-        json += (json.back() == '{' ? "" : ",") + Quoted(name) + ":" + Quoted(row.name);
-    }
-    json += "}";
-    json += ",\"zero\":" + Quoted(calc::FormatNumber(0));
-    json += ",\"commands\":{" + Joined(kCommands, [](const CommandRow& row) {
+    json += "],\"commands\":{" + Joined(kCommands, [](const CommandRow& row) {
                 return Quoted(row.button) + ":" + Quoted(CommandName(row.command));
             });
-    json += "},\"boxes\":{\"about\":" + BoxJson(InformationBox(Command::About)) +
-            ",\"help\":" + BoxJson(InformationBox(Command::Help)) +
-            ",\"varieties\":" + BoxJson(InformationBox(Command::Varieties)) + "}";
-    // Each refusal's box by its name, with the number calc::Refusal gives it
-    // (the identity table's).
-    struct Named {
-        calc::Refusal refusal;
-        const char* name;
-    };
-    constexpr Named refusals[] = {{calc::Refusal::ZeroDistance, "ZeroDistance"},
-                                  {calc::Refusal::ZeroLengthOrWidth, "ZeroLengthOrWidth"},
-                                  {calc::Refusal::TinyDistance, "TinyDistance"},
-                                  {calc::Refusal::TinyLengthOrWidth, "TinyLengthOrWidth"},
-                                  {calc::Refusal::OutOfRange, "OutOfRange"}};
-    json += ",\"refusals\":{" + Joined(refusals, [](const Named& r) {
-                const Box box = RefusalBox(r.refusal);
-                return Quoted(r.name) + ":{\"number\":" + std::to_string(static_cast<int>(r.refusal)) +
-                       ",\"title\":" + Quoted(box.title) + ",\"message\":" + Quoted(box.message) + "}";
-            });
-    json += "}";
-    json += ",\"longestPaste\":" + std::to_string(kLongestPastedField);
-    json += ",\"pasteRefusal\":" + BoxJson(kPasteRefusalBox);
-    json += ",\"okButton\":" + Quoted(kOkButton);
+    json += "},\"okButton\":" + Quoted(kOkButton);
     json += ",\"arrowName\":" + Quoted(kArrowPictureName);
     json += ",\"arrow\":" + PictureJson(ArrowPicture());
     json += ",\"calculator\":" + PictureJson(CalculatorPicture());

@@ -1,12 +1,13 @@
 #pragma once
-// The window's description as one JSON object, for what is built or tested
-// outside C++ (the page, the window scripts): the controls with their places
-// in twips (and in the window's client area), the texts, the commands, the
-// boxes and both pictures as pixels. Written from the tables, never by hand.
+// The window's description as one JSON object, for what is built outside C++
+// (the page): the controls with their places in twips (and in the window's
+// client area), the texts, the commands and both pictures as pixels. Written
+// from the tables, never by hand.
 
 #include <string>
 #include <string_view>
 
+#include "form/json.h"
 #include "form/texts.h"
 
 namespace form {
@@ -15,6 +16,8 @@ namespace form {
 std::string DescriptionJson(std::string_view moreMembers = {});
 
 // {"title":...,"message":...}
-std::string BoxJson(const Box& box);
+inline std::string BoxJson(const Box& box) {
+    return "{\"title\":" + json::Quoted(box.title) + ",\"message\":" + json::Quoted(box.message) + "}";
+}
 
 }  // namespace form

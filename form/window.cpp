@@ -13,16 +13,7 @@ namespace {
 constexpr std::string_view kDiameterList = "Combo1";
 constexpr std::string_view kFirstOption = "Option1";
 
-bool IsOption(std::string_view name) {
-    const ControlRow* row = FindControl(name);
-    return row && row->kind == Kind::Option;
-}
-
-// The name as the table spells it, so that an answer may keep it.
-std::string_view Canonical(std::string_view name) {
-    const ControlRow* row = FindControl(name);
-    return row ? std::string_view(row->name) : std::string_view();
-}
+bool IsOption(const ControlRow* row) { return row && row->kind == Kind::Option; }
 
 bool IsLineBreak(char32_t c) { return c == u'\r' || c == u'\n'; }
 
@@ -45,12 +36,12 @@ std::size_t Utf8Size(std::basic_string_view<Char> text) {
 
 Answer WriteAll(std::string_view text) {
     Answer answer;
-    for (int n = 1; n <= kFieldCount; ++n) answer.writes.emplace_back(FindControl(FieldName(n))->name, text);
+    for (int n = 1; n <= kFieldCount; ++n) answer.writes.emplace_back(FieldRow(n), text);
     return answer;
 }
 
 template <typename Char>
-Answer PasteOf(std::string_view control, const FieldTexts& fields, std::basic_string_view<Char> replaced,
+Answer PasteOf(const ControlRow* control, const FieldTexts& fields, std::basic_string_view<Char> replaced,
                std::basic_string_view<Char> inserted, LineBreaks breaks) {
     // The units the platform inserts, in order, until `take` says to stop.
     const auto each = [&](auto take) {
@@ -67,7 +58,7 @@ Answer PasteOf(std::string_view control, const FieldTexts& fields, std::basic_st
     each([&](Char unit) { return (characters += StartsCharacter(unit) ? 1 : 0) < 2; });
     if (characters < 2) return {};
 
-    const std::size_t now = fields.Text(control).size();
+    const std::size_t now = control && HoldsText(control->kind) ? fields.Text(*control).size() : 0;
     const std::size_t kept = now - std::min(Utf8Size(replaced), now);
     const std::size_t room = kept < kLongestPastedField ? kLongestPastedField - kept : 0;
     // Counted only as far as needed: a text of a hundred megabytes costs no
@@ -80,42 +71,44 @@ Answer PasteOf(std::string_view control, const FieldTexts& fields, std::basic_st
 
 }  // namespace
 
-WindowModel::WindowModel() : selected_(kFirstOption) {}
+WindowModel::WindowModel() : selected_(FindControl(kFirstOption)) {}
 
-bool WindowModel::Select(std::string_view option) {
+bool WindowModel::Select(const ControlRow* option) {
     if (!IsOption(option)) return false;
-    selected_ = Canonical(option);
+    selected_ = option;
     return true;
 }
 
 Answer WindowModel::Start() {
-    Answer answer = WriteAll(FindControl(FieldName(1))->caption);
+    Answer answer = WriteAll(FieldRow(1)->caption);
     const ControlRow* list = FindControl(kDiameterList);
-    answer.writes.emplace_back(list->name, list->caption);
-    selected_ = Canonical(kFirstOption);
+    answer.writes.emplace_back(list, list->caption);
+    selected_ = FindControl(kFirstOption);
     answer.select = selected_;
     answer.focus = selected_;
     return answer;
 }
 
-Answer WindowModel::Press(std::string_view button, const FieldTexts& fields, std::string_view decimalSeparator) {
-    const auto row = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                  [&](const CommandRow& command) { return button == command.button; });
+Answer WindowModel::Press(const ControlRow* button, const FieldTexts& fields, std::string_view decimalSeparator) {
+    const auto row = std::find_if(std::begin(kCommands), std::end(kCommands), [&](const CommandRow& command) {
+        return button && std::string_view(button->name) == command.button;
+    });
     if (row == std::end(kCommands)) return {};
     switch (row->command) {
         case Command::Calculate: {
-            const calc::FertiliserInputs inputs{System(),
-                                                fields.Text(FieldName(kHectaresField)),
-                                                fields.Text(FieldName(kDistanceField)),
-                                                fields.Text(FieldName(kLengthField)),
-                                                fields.Text(FieldName(kWidthField)),
-                                                fields.Text(kDiameterList)};
+            const auto text = [&](int field) { return fields.Text(*FieldRow(field)); };
+            const calc::FertiliserInputs inputs{SystemOfOption(selected_->name),
+                                                text(kHectaresField),
+                                                text(kDistanceField),
+                                                text(kLengthField),
+                                                text(kWidthField),
+                                                fields.Text(*FindControl(kDiameterList))};
             calc::FertiliserResults results = calc::ComputeFertiliser(inputs, decimalSeparator);
             // A refusal leaves every input as typed and empties the six
             // results (its texts are empty): they belong to no calculation.
             Answer answer;
             for (std::size_t i = 0; i < results.texts.size(); ++i)
-                answer.writes.emplace_back(FindControl(FieldName(kFirstResultField + static_cast<int>(i)))->name,
+                answer.writes.emplace_back(FieldRow(kFirstResultField + static_cast<int>(i)),
                                            std::move(results.texts[i]));
             if (!results.ok()) answer.box = RefusalBox(results.refusal);
             return answer;
@@ -129,8 +122,8 @@ Answer WindowModel::Press(std::string_view button, const FieldTexts& fields, std
     return {};
 }
 
-std::vector<std::string_view> WindowModel::TabChain() const {
-    std::vector<std::string_view> chain;
+std::vector<const ControlRow*> WindowModel::TabChain() const {
+    std::vector<const ControlRow*> chain;
     bool groupPlaced = false;
     for (const ControlRow* row : FocusOrder()) {
         if (row->kind == Kind::Option) {
@@ -138,16 +131,15 @@ std::vector<std::string_view> WindowModel::TabChain() const {
             groupPlaced = true;
             chain.push_back(selected_);
         } else {
-            chain.push_back(row->name);
+            chain.push_back(row);
         }
     }
     return chain;
 }
 
-Answer WindowModel::Tab(std::string_view from, bool forward) const {
-    const std::vector<std::string_view> chain = TabChain();
-    const std::string_view stop = IsOption(from) ? selected_ : from;
-    const auto at = std::find(chain.begin(), chain.end(), stop);
+Answer WindowModel::Tab(const ControlRow* from, bool forward) const {
+    const std::vector<const ControlRow*> chain = TabChain();
+    const auto at = std::find(chain.begin(), chain.end(), IsOption(from) ? selected_ : from);
     const std::size_t count = chain.size();
     Answer answer;
     if (at == chain.end()) {
@@ -157,18 +149,17 @@ Answer WindowModel::Tab(std::string_view from, bool forward) const {
         answer.leave = forward ? index + 1 == count : index == 0;
         answer.focus = chain[(index + (forward ? 1 : count - 1)) % count];
     }
-    answer.selectText = HoldsText(FindControl(answer.focus)->kind);
+    answer.selectText = HoldsText(answer.focus->kind);
     return answer;
 }
 
-Answer WindowModel::Key(std::string_view option, Arrow arrow) {
-    const ControlRow* from = FindControl(option);
-    if (!from || from->kind != Kind::Option) return {};
-    const TwipsRect a = InWindow(*from);
+Answer WindowModel::Key(const ControlRow* option, Arrow arrow) {
+    if (!IsOption(option)) return {};
+    const TwipsRect a = InWindow(*option);
     const ControlRow* nearest = nullptr;
     double nearestDistance = 0;
     for (const ControlRow& row : WindowControls()) {
-        if (row.kind != Kind::Option || &row == from) continue;
+        if (row.kind != Kind::Option || &row == option) continue;
         const TwipsRect b = InWindow(row);
         const bool lies = arrow == Arrow::Down    ? b.top >= a.top + a.height
                           : arrow == Arrow::Up    ? b.top + b.height <= a.top
@@ -183,16 +174,16 @@ Answer WindowModel::Key(std::string_view option, Arrow arrow) {
         }
     }
     if (!nearest) return {};
-    selected_ = nearest->name;
+    selected_ = nearest;
     return {.select = selected_, .focus = selected_};
 }
 
-Answer WindowModel::Paste(std::string_view control, const FieldTexts& fields, std::u16string_view replaced,
+Answer WindowModel::Paste(const ControlRow* control, const FieldTexts& fields, std::u16string_view replaced,
                           std::u16string_view inserted, LineBreaks breaks) const {
     return PasteOf(control, fields, replaced, inserted, breaks);
 }
 
-Answer WindowModel::Paste(std::string_view control, const FieldTexts& fields, std::string_view replaced,
+Answer WindowModel::Paste(const ControlRow* control, const FieldTexts& fields, std::string_view replaced,
                           std::string_view inserted, LineBreaks breaks) const {
     return PasteOf(control, fields, replaced, inserted, breaks);
 }

@@ -31,8 +31,8 @@ namespace form {
 // model when it needs them. Every front end answers from its own controls.
 class FieldTexts {
 public:
-    // The text of Text1 to Text10 or Combo1 (UTF-8); "" for any other name.
-    virtual std::string Text(std::string_view control) const = 0;
+    // The text of a field or of the list (a row that holds text), in UTF-8.
+    virtual std::string Text(const ControlRow& control) const = 0;
 
 protected:
     ~FieldTexts() = default;
@@ -49,31 +49,31 @@ enum class LineBreaks {
     Removed,     // each one is left out (a browser's text field)
 };
 
-// What the front end shows after something the user did.
+// What the front end shows after something the user did. Controls are named
+// by their rows in WindowControls() (RowIndex gives a row's place).
 struct Answer {
     // Texts to write, in this order, each replacing a control's whole text and
     // shown from its first character (a number wider than its field is read
     // from its leading digits).
-    std::vector<std::pair<std::string_view, std::string>> writes{};
-    std::string_view select{};  // the option button to select, if any
-    std::string_view focus{};   // the control to give the focus to, if any
-    bool selectText = false;    // the focused control's whole text is selected (a
-                                // field or the list's text reached by Tab)
-    bool leave = false;         // the focus leaves the window's tab chain (a page
-                                // hands it on to the browser); `focus` is empty
-    std::optional<Box> box{};   // a modal box to open, after the writes
-    bool quit = false;          // the program ends
+    std::vector<std::pair<const ControlRow*, std::string>> writes{};
+    const ControlRow* select = nullptr;  // the option button to select, if any
+    const ControlRow* focus = nullptr;   // the control to give the focus to, if any
+    bool selectText = false;             // the focused control's whole text is selected (a
+                                         // field or the list's text reached by Tab)
+    bool leave = false;                  // the focus leaves the window's tab chain (a page
+                                         // hands it on to the browser)
+    std::optional<Box> box{};            // a modal box to open, after the writes
+    bool quit = false;                   // the program ends
 };
 
+// What the user did comes in by the rows of the controls concerned; a row
+// that cannot do it (nullptr, a label for a button...) does nothing.
 class WindowModel {
 public:
     WindowModel();
 
-    // The selected option button ("Option1" at start); exactly one is.
-    std::string_view Selected() const { return selected_; }
-    calc::PlantingSystem System() const { return SystemOfOption(selected_); }
-    // The user selected an option button; false for another name.
-    bool Select(std::string_view option);
+    // The user selected an option button; false for another control.
+    bool Select(const ControlRow* option);
 
     // The start state: every field "0", the list "3", "Marco Real" selected
     // and focused. Everything the window shows at start, written out.
@@ -81,23 +81,22 @@ public:
 
     // A command button was clicked (by mouse, Space or Enter). Results and
     // refusals are read and written with `decimalSeparator`, the user's.
-    Answer Press(std::string_view button, const FieldTexts& fields, std::string_view decimalSeparator);
+    Answer Press(const ControlRow* button, const FieldTexts& fields, std::string_view decimalSeparator);
 
-    // Tab (forward) or Shift+Tab from `from`. The option group is one stop,
-    // entered on its selected button; a field or the list reached by Tab has
-    // its whole text selected. From the last stop the chain starts again at
-    // the first (and backwards): the answer says so with `leave`, for a front
-    // end that hands the focus on instead of wrapping round. From a control
+    // Tab (forward) or Shift+Tab from `from`. The stops are the controls that
+    // take the focus, by tab index, the option group being one stop, entered
+    // on its selected button; a field or the list reached by Tab has its
+    // whole text selected. From the last stop the chain starts again at the
+    // first (and backwards): the answer says so with `leave`, for a front end
+    // that hands the focus on instead of wrapping round. From a control
     // outside the chain (or none), Tab goes to the first stop and Shift+Tab
     // to the last.
-    Answer Tab(std::string_view from, bool forward) const;
-    // The stops of the tab chain, in order, the group's being its selected button.
-    std::vector<std::string_view> TabChain() const;
+    Answer Tab(const ControlRow* from, bool forward) const;
 
     // An arrow key on an option button: to the nearest button that lies wholly
     // in the arrow's direction, selecting it; at the end of the group nothing
     // moves (an empty answer).
-    Answer Key(std::string_view option, Arrow arrow);
+    Answer Key(const ControlRow* option, Arrow arrow);
 
     // A text arriving in one piece (paste, drop, a keyboard's suggestion,
     // dictation) into `control`, in place of its `replaced` text (the
@@ -106,13 +105,15 @@ public:
     // as it was: the field would hold more than kLongestPastedField bytes of
     // UTF-8. One character is a key typed, never refused. UTF-16 (the
     // toolkits' own texts) or UTF-8.
-    Answer Paste(std::string_view control, const FieldTexts& fields, std::u16string_view replaced,
+    Answer Paste(const ControlRow* control, const FieldTexts& fields, std::u16string_view replaced,
                  std::u16string_view inserted, LineBreaks breaks) const;
-    Answer Paste(std::string_view control, const FieldTexts& fields, std::string_view replaced,
+    Answer Paste(const ControlRow* control, const FieldTexts& fields, std::string_view replaced,
                  std::string_view inserted, LineBreaks breaks) const;
 
 private:
-    std::string_view selected_;
+    std::vector<const ControlRow*> TabChain() const;
+
+    const ControlRow* selected_;
 };
 
 }  // namespace form

@@ -10,7 +10,8 @@ source tools/window_driver.sh
 
 cmake --preset release >/dev/null
 cmake --build --preset release
-load_description build/release/form/form.json
+# The tests' view of the window, from the build with tests of the same sources.
+load_description build/ci/tests/form.json
 desktop-file-validate packaging/org.rurorovirora.Rurorovirora.desktop
 appstreamcli validate --no-net build/release/packaging/org.rurorovirora.Rurorovirora.metainfo.xml
 

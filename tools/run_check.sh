@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-ensure_packages xvfb xdotool x11-utils jq
+ensure_packages xvfb xdotool x11-utils
 source tools/xvfb.sh
 log=$(mktemp /tmp/rurorovirora-run.XXXXXX)
 pid=
@@ -22,22 +22,21 @@ start=$SECONDS
 ./tools/run.sh >"$log" 2>&1 &
 pid=$!
 window=
-description=build/release/form/form.json  # written by the build run.sh makes
+# run.sh becomes the program (exec): its window carries the same process id.
 while [ -z "$window" ] && [ $((SECONDS - start)) -lt 900 ]; do
-  if [ -z "${WINDOW_TITLE:-}" ] && [ -f "$description" ]; then load_description "$description"; fi
-  if [ -n "${WINDOW_TITLE:-}" ]; then
-    window=$(xdotool search --onlyvisible --name "^${WINDOW_TITLE}\$" 2>/dev/null | head -n 1) || true
-  fi
+  window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || true
   kill -0 "$pid" 2>/dev/null || break
   [ -n "$window" ] || sleep 1
 done
 tail -n 5 "$log"
 [ -n "$window" ] || { echo "RUN CHECK: no window"; exit 1; }
-echo "RUN CHECK: window shown after $((SECONDS - start)) s"
+echo "RUN CHECK: window \"$(xdotool getwindowname "$window")\" shown after $((SECONDS - start)) s"
 WINDOW=$window
 PROGRAM_PID=$pid
-xdotool windowmove --sync "$WINDOW" 0 0
+xdotool windowfocus --sync "$WINDOW"
 sleep 0.5
-quit_and_check_status
+# From the first focus ("Marco Real") Tab reaches "Salir"; Space presses it.
+xdotool key Tab space
+check_ended
 pid=
 echo "RUN CHECK: Salir -> exit status 0"

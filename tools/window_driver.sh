@@ -1,9 +1,9 @@
 # shellcheck shell=bash
 # Sourced by the scripts that drive the real program in a real X window.
 # Needs tools/xvfb.sh started first, and load_description before anything
-# that names a control: every title, place and text comes from the window's
-# description (form.json, written by the build) and every plantation from the
-# shared table (tests/cases/plantations.txt).
+# that names a control: every title, place and text comes from the tests'
+# view of the window (tests/form.json, written by a build with tests) and
+# every plantation from the shared table (tests/cases/plantations.txt).
 
 drive_fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -20,13 +20,13 @@ load_description() { # FORM_JSON
     < <(jq -r '.controls[] | "\(.name)|\(.inWindow | map(tostring) | join(" "))"' "$1")
 }
 
-# Reads the description the build that made PROGRAM wrote
-# (build/<preset>/form/form.json, or build/<preset>/host/form/form.json for a
-# cross build).
+# Reads the view the build that made PROGRAM wrote (build/<preset>/tests/form.json,
+# or build/<preset>/host/tests/form.json for a cross build); for a build
+# without tests (release), the one the ci build wrote from the same sources.
 load_description_for() { # program
   local build json
   build=$(cd "$(dirname "$1")/.." && pwd)
-  for json in "$build/form/form.json" "$build/host/form/form.json"; do
+  for json in "$build/tests/form.json" "$build/host/tests/form.json" "$DRIVER_ROOT/build/ci/tests/form.json"; do
     if [ -f "$json" ]; then
       load_description "$json"
       return 0
@@ -133,6 +133,11 @@ type_text() {
 # Clicks "Salir" and checks that the program ends at once with status 0.
 quit_and_check_status() {
   click_control "$(button_of quit)"
+  check_ended
+}
+
+# Checks that the program PROGRAM_PID ends at once with status 0.
+check_ended() {
   local status=0
   for _ in $(seq 1 100); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.05; done
   kill -0 "$PROGRAM_PID" 2>/dev/null && drive_fail "Salir did not end the program"

@@ -9,8 +9,6 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "MessageBox.h"
-
 namespace ui {
 
 namespace {
@@ -31,15 +29,14 @@ Field::~Field() {
     if (steadyField == this) QApplication::setCursorFlashTime(blinkingFlashTime);
 }
 
-std::optional<form::Box> Field::refusal(QStringView pasted, QStringView replaced) const {
-    if (!pasteRule_) return std::nullopt;
-    return pasteRule_(replaced, pasted);
+form::Answer Field::answer(QStringView pasted, QStringView replaced) const {
+    return pasteRule_ ? pasteRule_(replaced, pasted) : form::Answer();
 }
 
 bool Field::takes(QStringView pasted, QStringView replaced) {
-    const std::optional<form::Box> box = refusal(pasted, replaced);
-    if (box) MessageBox::Inform(window(), *box);
-    return !box;
+    const form::Answer refusal = answer(pasted, replaced);
+    if (refusal.box) show_(refusal);
+    return !refusal.box;
 }
 
 void Field::pasteIfItFits() {
@@ -88,12 +85,12 @@ void Field::dropEvent(QDropEvent* event) {
     // A drop adds its text at the drop point; moving text within the field
     // adds nothing.
     if (event->source() != this && event->mimeData()->hasText()) {
-        if (const std::optional<form::Box> box = refusal(event->mimeData()->text(), {})) {
+        if (form::Answer refusal = answer(event->mimeData()->text(), {}); refusal.box) {
             event->setDropAction(Qt::IgnoreAction);
             event->ignore();
             update();
             // Said once the drop is over, not while the dragging program waits.
-            QTimer::singleShot(0, this, [this, box = *box] { MessageBox::Inform(window(), box); });
+            QTimer::singleShot(0, this, [this, refusal = std::move(refusal)] { show_(refusal); });
             return;
         }
     }

@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWheelEvent>
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -18,7 +20,6 @@
 #include "Field.h"
 #include "FlatFrame.h"
 #include "Layout.h"
-#include "MessageBox.h"
 #include "PixelArt.h"
 #include "form/pictures.h"
 #include "form/texts.h"
@@ -30,7 +31,8 @@ namespace {
 // No field limits what may be typed into it.
 constexpr int kUnlimited = std::numeric_limits<int>::max();
 
-QString Name(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
+// A text of the window's description (UTF-8) as Qt holds it.
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 std::u16string_view Utf16(QStringView text) { return {text.utf16(), static_cast<std::size_t>(text.size())}; }
 
@@ -164,57 +166,57 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 void MainWindow::buildControls() {
     auto* systems = new QButtonGroup(this);  // one selection across the frames
     for (const ControlRow& row : WindowControls()) {
-        QWidget* container = row.container ? controls_.value(Name(row.container)) : this;
-        QWidget* control = CreateControl(row, container);
-        const QString name = Name(row.name);
-        control->setObjectName(name);
-        control->setGeometry(TwipsToPixels(row.left, row.top, row.width, row.height));
-        if (row.type != Type::None) control->setFont(ClassicFont(row.type));
-        controls_.insert(name, control);
-        if (auto* option = qobject_cast<QRadioButton*>(control)) systems->addButton(option);
+        QWidget* widget = CreateControl(row, row.container ? control(form::FindControl(row.container)) : this);
+        widget->setObjectName(QLatin1String(row.name));
+        widget->setGeometry(TwipsToPixels(row.left, row.top, row.width, row.height));
+        if (row.type != Type::None) widget->setFont(ClassicFont(row.type));
+        controls_.push_back(widget);
+        if (auto* option = qobject_cast<QRadioButton*>(widget)) systems->addButton(option);
     }
 
     // Each field is announced by its label's caption.
     for (const ControlRow& row : WindowControls()) {
         if (!row.labels) continue;
-        auto* label = static_cast<QLabel*>(controls_.value(Name(row.name)));
-        QWidget* field = controls_.value(Name(row.labels));
+        auto* label = static_cast<QLabel*>(control(&row));
+        QWidget* field = control(form::FindControl(row.labels));
         label->setBuddy(field);
         field->setAccessibleName(label->text());
     }
 }
 
 void MainWindow::connectControls() {
-    for (const ControlRow& row : WindowControls()) {
-        const std::string_view name = row.name;
-        QWidget* widget = controls_.value(Name(name));
+    for (const ControlRow& each : WindowControls()) {
+        const ControlRow* row = &each;
+        QWidget* widget = control(row);
         if (auto* field = qobject_cast<Field*>(EditOf(widget)))
-            field->setPasteRule([this, name](QStringView replaced, QStringView pasted) {
-                return model_.Paste(name, *this, Utf16(replaced), Utf16(pasted), form::LineBreaks::Kept).box;
-            });
+            field->setPasteRule(
+                [this, row](QStringView replaced, QStringView pasted) {
+                    return model_.Paste(row, *this, Utf16(replaced), Utf16(pasted), form::LineBreaks::Kept);
+                },
+                [this](const form::Answer& answer) { apply(answer); });
         if (auto* option = dynamic_cast<OptionButton*>(widget)) {
-            connect(option, &QAbstractButton::toggled, this, [this, name](bool checked) {
-                if (checked) model_.Select(name);
+            connect(option, &QAbstractButton::toggled, this, [this, row](bool checked) {
+                if (checked) model_.Select(row);
             });
-            option->arrowPressed = [this, name](form::Arrow arrow) { apply(model_.Key(name, arrow)); };
+            option->arrowPressed = [this, row](form::Arrow arrow) { apply(model_.Key(row, arrow)); };
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
             connect(button, &QPushButton::clicked, this,
-                    [this, name] { apply(model_.Press(name, *this, QLocale().decimalPoint().toStdString())); });
+                    [this, row] { apply(model_.Press(row, *this, QLocale().decimalPoint().toStdString())); });
         }
     }
 }
 
-std::string MainWindow::Text(std::string_view name) const {
-    const QLineEdit* edit = EditOf(control(name));
+std::string MainWindow::Text(const ControlRow& row) const {
+    const QLineEdit* edit = EditOf(control(&row));
     return edit ? edit->text().toStdString() : std::string();
 }
 
-QWidget* MainWindow::control(std::string_view name) const { return controls_.value(Name(name)); }
+QWidget* MainWindow::control(const ControlRow* row) const { return row ? controls_[form::RowIndex(*row)] : nullptr; }
 
-void MainWindow::apply(const form::Answer& answer) {
-    for (const auto& [name, text] : answer.writes) {
+void MainWindow::apply(const form::Answer& answer, Qt::FocusReason reason) {
+    for (const auto& [row, text] : answer.writes) {
         const QString shown = QString::fromStdString(text);
-        QWidget* target = control(name);
+        QWidget* target = control(row);
         if (auto* combo = qobject_cast<QComboBox*>(target))
             combo->setEditText(shown);
         else if (auto* edit = qobject_cast<QLineEdit*>(target))
@@ -224,31 +226,29 @@ void MainWindow::apply(const form::Answer& answer) {
         if (QLineEdit* edit = EditOf(target)) edit->setCursorPosition(0);
     }
     if (auto* option = qobject_cast<QRadioButton*>(control(answer.select))) option->setChecked(true);
-    if (QWidget* focus = control(answer.focus)) focus->setFocus(Qt::OtherFocusReason);
-    if (answer.box) MessageBox::Inform(this, *answer.box);
+    if (QWidget* focus = control(answer.focus)) {
+        focus->setFocus(reason);
+        if (QLineEdit* edit = EditOf(focus); edit && answer.selectText) edit->selectAll();
+    }
+    // A modal box with no icon and one OK button, as every toolkit draws it.
+    if (answer.box)
+        QMessageBox(QMessageBox::NoIcon, FromUtf8(answer.box->title), FromUtf8(answer.box->message), QMessageBox::Ok,
+                    this)
+            .exec();
     if (answer.quit) close();
 }
 
-QString MainWindow::controlOf(QWidget* widget) const {
-    for (QWidget* w = widget; w && w != this; w = w->parentWidget())
-        if (controls_.value(w->objectName()) == w) return w->objectName();
-    return {};
-}
-
-QList<QWidget*> MainWindow::tabOrder() const {
-    QList<QWidget*> order;
-    for (const std::string_view name : model_.TabChain()) order.append(control(name));
-    return order;
+const ControlRow* MainWindow::rowOf(const QWidget* widget) const {
+    for (const QWidget* w = widget; w && w != this; w = w->parentWidget())
+        if (const auto at = std::find(controls_.begin(), controls_.end(), w); at != controls_.end())
+            return form::RowAt(static_cast<int>(at - controls_.begin()));
+    return nullptr;
 }
 
 bool MainWindow::focusNextPrevChild(bool next) {
     // The desktop window wraps round at the chain's ends (`leave` is for a
     // page, which hands the focus on).
-    const form::Answer answer = model_.Tab(controlOf(focusWidget()).toStdString(), next);
-    QWidget* to = control(answer.focus);
-    if (!to) return true;
-    to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    if (QLineEdit* edit = EditOf(to); edit && answer.selectText) edit->selectAll();
+    apply(model_.Tab(rowOf(focusWidget()), next), next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QHash>
 #include <QWidget>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "form/window.h"
 
@@ -20,31 +19,25 @@ class MainWindow : public QWidget, private form::FieldTexts {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
-    // The controls that take the focus, in tab order, as the model chains
-    // them: the option group holds one place, taken by its selected button.
-    QList<QWidget*> tabOrder() const;
-
-    // What the window shows and does, decided.
-    const form::WindowModel& model() const { return model_; }
-
 protected:
     bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     // The text a field or the list shows now, for the model.
-    std::string Text(std::string_view control) const override;
+    std::string Text(const form::ControlRow& control) const override;
     void buildControls();
     void connectControls();
-    // Shows an answer of the model: its writes, selection, focus, box, end.
-    void apply(const form::Answer& answer);
-    QWidget* control(std::string_view name) const;
-    // The window control that holds `widget` (the combo box for its text).
-    QString controlOf(QWidget* widget) const;
+    // Shows an answer of the model: its writes, selection, focus (given for
+    // `reason`), box, end.
+    void apply(const form::Answer& answer, Qt::FocusReason reason = Qt::OtherFocusReason);
+    QWidget* control(const form::ControlRow* row) const;
+    // The row of the window control that holds `widget` (the combo box for its text).
+    const form::ControlRow* rowOf(const QWidget* widget) const;
 
     form::WindowModel model_;
-    QHash<QString, QWidget*> controls_;  // by name, every control of the description
-    bool iconPending_ = true;            // the icon follows the first frame
+    std::vector<QWidget*> controls_;  // by row, every control of the description
+    bool iconPending_ = true;         // the icon follows the first frame
 };
 
 }  // namespace ui

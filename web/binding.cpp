@@ -38,12 +38,6 @@ form::WindowModel& Model() {
 std::vector<char> input;
 std::string output;
 
-std::string_view NameOf(std::int32_t row) {
-    const auto rows = form::WindowControls();
-    if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) return {};
-    return rows[static_cast<std::size_t>(row)].name;
-}
-
 std::string_view Input(std::size_t from, std::size_t size) {
     if (from > input.size()) from = input.size();
     return std::string_view(input.data() + from, std::min(size, input.size() - from));
@@ -52,10 +46,8 @@ std::string_view Input(std::size_t from, std::size_t size) {
 // The page's fields, read from the page each time the model asks.
 class PageFields final : public form::FieldTexts {
 public:
-    std::string Text(std::string_view control) const override {
-        const int row = web::RowOf(control);
-        if (row < 0) return {};
-        return std::string(Input(0, PageFieldText(row)));
+    std::string Text(const form::ControlRow& control) const override {
+        return std::string(Input(0, PageFieldText(static_cast<std::int32_t>(form::RowIndex(control)))));
     }
 };
 
@@ -80,7 +72,7 @@ __attribute__((export_name("ruro_buffer"))) char* ruro_buffer(std::uint32_t size
 
 // The user selected an option button. 1, or 0 for another control.
 __attribute__((export_name("ruro_select"))) std::int32_t ruro_select(std::int32_t row) {
-    return Model().Select(NameOf(row)) ? 1 : 0;
+    return Model().Select(form::RowAt(row)) ? 1 : 0;
 }
 
 // The start state, written out.
@@ -91,18 +83,18 @@ __attribute__((export_name("ruro_start"))) std::uint32_t ruro_start() { return A
 __attribute__((export_name("ruro_press"))) std::uint32_t ruro_press(std::int32_t row, std::uint32_t separatorSize) {
     // Copied first: reading a field reuses the buffer.
     const std::string separator(Input(0, separatorSize));
-    return Answered(Model().Press(NameOf(row), PageFields(), separator));
+    return Answered(Model().Press(form::RowAt(row), PageFields(), separator));
 }
 
 // Tab (forward 1) or Shift+Tab (0) from a control; -1: from outside the window.
 __attribute__((export_name("ruro_tab"))) std::uint32_t ruro_tab(std::int32_t row, std::int32_t forward) {
-    return Answered(Model().Tab(NameOf(row), forward != 0));
+    return Answered(Model().Tab(form::RowAt(row), forward != 0));
 }
 
 // An arrow key on an option button: 0 up, 1 down, 2 left, 3 right.
 __attribute__((export_name("ruro_key"))) std::uint32_t ruro_key(std::int32_t row, std::int32_t arrow) {
     if (arrow < 0 || arrow > 3) return Answered({});
-    return Answered(Model().Key(NameOf(row), static_cast<form::Arrow>(arrow)));
+    return Answered(Model().Key(form::RowAt(row), static_cast<form::Arrow>(arrow)));
 }
 
 // A text arriving in one piece (a paste, a drop, a keyboard's suggestion) into
@@ -115,7 +107,7 @@ __attribute__((export_name("ruro_paste"))) std::uint32_t ruro_paste(std::int32_t
     // Copied first: reading the field reuses the buffer.
     const std::string replaced(Input(0, replacedSize));
     const std::string inserted(Input(replacedSize, insertedSize));
-    return Answered(Model().Paste(NameOf(row), PageFields(), replaced, inserted, form::LineBreaks::Removed));
+    return Answered(Model().Paste(form::RowAt(row), PageFields(), replaced, inserted, form::LineBreaks::Removed));
 }
 
 // Where the last answer starts.

@@ -18,8 +18,6 @@ constexpr int kFirstId = 100;  // control ids: kFirstId + row index in WindowCon
 // The drop-down list of the diameters opens below the field this far.
 constexpr int kListTwips = 2040;
 
-std::size_t RowIndex(const ControlRow& row) { return static_cast<std::size_t>(&row - form::WindowControls().data()); }
-
 // A control's place at `dpi`; the list's reaches down over its drop-down part.
 Rect PlaceOf(const ControlRow& row, int dpi) {
     Rect r = ControlRect(row, dpi);
@@ -56,7 +54,7 @@ HWND CreateControl(HWND parent, const ControlRow& row, bool startsGroup, const R
     const DWORD style = cls.style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (startsGroup ? WS_GROUP : 0);
     HWND hwnd =
         CreateWindowExW(cls.exStyle, cls.name, caption.c_str(), style, place.left, place.top, place.width, place.height,
-                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + RowIndex(row))),
+                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + form::RowIndex(row))),
                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
     if (!hwnd) return nullptr;
     if (row.kind == Kind::Text) SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // 0: as long as Windows allows
@@ -92,24 +90,15 @@ bool Controls::Create(HWND window, int dpi) {
         if (!hwnd) return false;
         if (c.row->type != form::Type::None) SendMessageW(hwnd, WM_SETFONT, FontOf(*c.row), FALSE);
         made_.push_back({c.row, hwnd});
-        byRow_[RowIndex(*c.row)] = hwnd;
+        byRow_[form::RowIndex(*c.row)] = hwnd;
     }
     return true;
 }
 
-HWND Controls::Handle(std::string_view name) const {
-    const ControlRow* row = form::FindControl(name);
-    return row && RowIndex(*row) < byRow_.size() ? byRow_[RowIndex(*row)] : nullptr;
-}
-
 // By its id: no search.
 const ControlRow* Controls::OwnRow(HWND hwnd) const {
-    if (!hwnd) return nullptr;
-    const int id = GetDlgCtrlID(hwnd);
-    const auto rows = form::WindowControls();
-    if (id < kFirstId || id >= kFirstId + static_cast<int>(rows.size())) return nullptr;
-    const ControlRow& row = rows[static_cast<std::size_t>(id - kFirstId)];
-    return byRow_[RowIndex(row)] == hwnd ? &row : nullptr;
+    const ControlRow* row = hwnd ? form::RowAt(GetDlgCtrlID(hwnd) - kFirstId) : nullptr;
+    return row && Handle(*row) == hwnd ? row : nullptr;
 }
 
 const ControlRow* Controls::RowOf(HWND hwnd) const {
@@ -152,35 +141,28 @@ void Controls::LayOut(int dpi) {
     }
 }
 
-void Controls::Write(std::string_view name, std::string_view text) const {
-    HWND hwnd = Handle(name);
-    if (!hwnd) return;
-    SetWindowTextW(hwnd, Utf16(text).c_str());
-    if (form::FindControl(name)->kind == Kind::Text) SendMessageW(hwnd, EM_SETSEL, 0, 0);
+void Controls::Write(const ControlRow& row, std::string_view text) const {
+    SetWindowTextW(Handle(row), Utf16(text).c_str());
+    if (row.kind == Kind::Text) SendMessageW(Handle(row), EM_SETSEL, 0, 0);
 }
 
-void Controls::SelectText(std::string_view name) const {
-    const ControlRow* row = form::FindControl(name);
-    HWND hwnd = Handle(name);
-    if (!row || !hwnd) return;
-    if (row->kind == Kind::Text) SendMessageW(hwnd, EM_SETSEL, 0, -1);
-    if (row->kind == Kind::Combo) SendMessageW(hwnd, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+void Controls::SelectText(const ControlRow& row) const {
+    if (row.kind == Kind::Text) SendMessageW(Handle(row), EM_SETSEL, 0, -1);
+    if (row.kind == Kind::Combo) SendMessageW(Handle(row), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
 }
 
-void Controls::SelectOption(std::string_view selected) const {
+void Controls::SelectOption(const ControlRow& selected) const {
     for (const Made& c : made_) {
         if (c.row->kind != Kind::Option) continue;
-        const bool checked = selected == c.row->name;
+        const bool checked = c.row == &selected;
         SendMessageW(c.hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
         const LONG_PTR style = GetWindowLongPtrW(c.hwnd, GWL_STYLE);
         SetWindowLongPtrW(c.hwnd, GWL_STYLE, checked ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
     }
 }
 
-std::string Controls::Text(std::string_view control) const {
-    const ControlRow* row = form::FindControl(control);
-    HWND hwnd = row && form::HoldsText(row->kind) ? Handle(control) : nullptr;
-    return hwnd ? Utf8(WindowText(hwnd)) : std::string();
+std::string Controls::Text(const ControlRow& control) const {
+    return form::HoldsText(control.kind) ? Utf8(WindowText(Handle(control))) : std::string();
 }
 
 }  // namespace win

@@ -1,6 +1,6 @@
 #pragma once
 // The window's 41 controls as the system's own: made from the rows of
-// form::WindowControls(), found by name or handle, placed and given their
+// form::WindowControls(), found by row or handle, placed and given their
 // fonts for a screen density. They are also what the model reads the field
 // texts from (form::FieldTexts): their texts as they are now, never a copy.
 
@@ -30,8 +30,8 @@ public:
     // false if Windows refuses one.
     bool Create(HWND window, int dpi);
 
-    // A control by its name, or nullptr.
-    HWND Handle(std::string_view name) const;
+    // A control by its row.
+    HWND Handle(const form::ControlRow& row) const { return byRow_[form::RowIndex(row)]; }
     // The row of a control, or of the list whose edit box `hwnd` is; nullptr
     // for any other window.
     const form::ControlRow* RowOf(HWND hwnd) const;
@@ -43,15 +43,15 @@ public:
     void LayOut(int dpi);
 
     // Replaces a control's whole text, shown from its first character.
-    void Write(std::string_view name, std::string_view text) const;
+    void Write(const form::ControlRow& row, std::string_view text) const;
     // Selects the whole text of a field or of the list's edit box.
-    void SelectText(std::string_view name) const;
+    void SelectText(const form::ControlRow& row) const;
     // Checks the option button `selected` and unchecks the others; only the
     // checked one is a tab stop, so that Tab enters the group on it.
-    void SelectOption(std::string_view selected) const;
+    void SelectOption(const form::ControlRow& selected) const;
 
     // form::FieldTexts: the text a field or the list holds now, in UTF-8.
-    std::string Text(std::string_view control) const override;
+    std::string Text(const form::ControlRow& control) const override;
 
 private:
     const form::ControlRow* OwnRow(HWND hwnd) const;

@@ -44,12 +44,12 @@ std::string DecimalSeparator() {
 
 void Show(HWND window, const form::Answer& answer) {
     WindowState& state = State();
-    for (const auto& [name, text] : answer.writes) state.controls.Write(name, text);
-    if (!answer.select.empty()) state.controls.SelectOption(answer.select);
-    if (HWND focus = state.controls.Handle(answer.focus)) {
-        state.focus = focus;
-        if (IsWindowVisible(window)) SetFocus(focus);
-        if (answer.selectText) state.controls.SelectText(answer.focus);
+    for (const auto& [row, text] : answer.writes) state.controls.Write(*row, text);
+    if (answer.select) state.controls.SelectOption(*answer.select);
+    if (answer.focus) {
+        state.focus = state.controls.Handle(*answer.focus);
+        if (IsWindowVisible(window)) SetFocus(state.focus);
+        if (answer.selectText) state.controls.SelectText(*answer.focus);
     }
     // The system's own message box, with its own OK button.
     if (answer.box) MessageBoxW(window, Utf16(answer.box->message).c_str(), Utf16(answer.box->title).c_str(), MB_OK);
@@ -58,14 +58,14 @@ void Show(HWND window, const form::Answer& answer) {
 
 void Press(HWND window, const ControlRow& button) {
     WindowState& state = State();
-    Show(window, state.model.Press(button.name, state.controls, DecimalSeparator()));
+    Show(window, state.model.Press(&button, state.controls, DecimalSeparator()));
 }
 
 // A paste into a field: the model counts it as a Windows one-line edit
 // control inserts it, up to the first line break.
 form::Answer AnswerPaste(const ControlRow& field, std::u16string_view replaced, std::u16string_view inserted) {
     const WindowState& state = State();
-    return state.model.Paste(field.name, state.controls, replaced, inserted, form::LineBreaks::CutAtFirst);
+    return state.model.Paste(&field, state.controls, replaced, inserted, form::LineBreaks::CutAtFirst);
 }
 
 // ---- the window's messages ----
@@ -130,7 +130,7 @@ void OnCommand(HWND hwnd, int id, int code, HWND control) {
     const ControlRow* row = state.controls.RowOf(control);
     if (!row || code != BN_CLICKED) return;
     if (row->kind == Kind::Command) Press(hwnd, *row);
-    if (row->kind == Kind::Option && state.model.Select(row->name)) state.controls.SelectOption(row->name);
+    if (state.model.Select(row)) state.controls.SelectOption(*row);
 }
 
 // IsDialogMessage moves the focus itself for Tab (selecting a field's text)
@@ -141,14 +141,13 @@ void OnCommand(HWND hwnd, int id, int code, HWND control) {
 void OnNextControl(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     WindowState& state = State();
     if (!lParam) {
-        const ControlRow* from = state.controls.RowOf(GetFocus());
-        Show(hwnd, state.model.Tab(from ? from->name : "", wParam == 0));
+        Show(hwnd, state.model.Tab(state.controls.RowOf(GetFocus()), wParam == 0));
         return;
     }
     auto* target = reinterpret_cast<HWND>(wParam);
     SetFocus(target);
     const ControlRow* row = state.controls.RowOf(target);
-    if (row && row->kind == Kind::Option && state.model.Select(row->name)) state.controls.SelectOption(row->name);
+    if (state.model.Select(row)) state.controls.SelectOption(*row);
 }
 
 void OnActivate(HWND hwnd, bool active) {

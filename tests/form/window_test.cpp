@@ -2,6 +2,7 @@
 // the tab chain, the option group's keys, pastes and the control names.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <string>
 #include <tuple>
@@ -17,22 +18,30 @@ using form::Arrow;
 using form::WindowModel;
 using Writes = std::vector<std::pair<std::string, std::string>>;
 
+// The row of a control by its name; nullptr for "" or a name of none.
+const form::ControlRow* Row(std::string_view name) { return form::FindControl(name); }
+std::string FieldName(int number) { return form::FieldRow(number)->name; }
+
 Writes WritesOf(const Answer& answer) {
     Writes writes;
-    for (const auto& [name, text] : answer.writes) writes.emplace_back(std::string(name), text);
+    for (const auto& [row, text] : answer.writes) writes.emplace_back(row->name, text);
     return writes;
 }
+
+// The selected option button: the group is the tab chain's first stop,
+// entered on its selected button.
+std::string Selected(const WindowModel& model) { return model.Tab(nullptr, true).focus->name; }
 
 // The window's fields as a front end holds them: what the user typed, and
 // what the model's answers wrote.
 struct Fields : form::FieldTexts {
     std::map<std::string, std::string, std::less<>> texts;
-    std::string Text(std::string_view control) const override {
-        const auto at = texts.find(control);
+    std::string Text(const form::ControlRow& control) const override {
+        const auto at = texts.find(control.name);
         return at == texts.end() ? std::string() : at->second;
     }
     void Apply(const Answer& answer) {
-        for (const auto& [name, text] : answer.writes) texts[std::string(name)] = text;
+        for (const auto& [row, text] : answer.writes) texts[row->name] = text;
     }
 };
 
@@ -45,28 +54,29 @@ TEST_P(Plantations, CalcularShowsTheTableTexts) {
     WindowModel model;
     Fields fields;
     fields.Apply(model.Start());
+    const form::ControlRow* option = nullptr;
     for (const form::ControlRow& row : form::WindowControls())
-        if (row.kind == form::Kind::Option && form::SystemOfOption(row.name) == p.inputs.system) model.Select(row.name);
-    ASSERT_EQ(model.System(), p.inputs.system);
+        if (row.kind == form::Kind::Option && form::SystemOfOption(row.name) == p.inputs.system) option = &row;
+    ASSERT_TRUE(model.Select(option));
     fields.texts["Text7"] = "stale result";
     const std::pair<int, const std::string*> typed[] = {{form::kHectaresField, &p.inputs.hectares},
                                                         {form::kDistanceField, &p.inputs.distance},
                                                         {form::kLengthField, &p.inputs.length},
                                                         {form::kWidthField, &p.inputs.width}};
-    for (const auto& [field, text] : typed) fields.texts[form::FieldName(field)] = *text;
+    for (const auto& [field, text] : typed) fields.texts[FieldName(field)] = *text;
     fields.texts["Combo1"] = p.inputs.diameter;
 
-    const Answer answer = model.Press("Command2", fields, p.separator);
+    const Answer answer = model.Press(Row("Command2"), fields, p.separator);
     Writes expected;
     for (std::size_t i = 0; i < p.results.size(); ++i)
-        expected.emplace_back(form::FieldName(form::kFirstResultField + static_cast<int>(i)), p.results[i]);
+        expected.emplace_back(FieldName(form::kFirstResultField + static_cast<int>(i)), p.results[i]);
     EXPECT_EQ(WritesOf(answer), expected);  // a refusal empties all six
     ASSERT_EQ(answer.box.has_value(), p.refusal != calc::Refusal::None);
     if (answer.box) {
         EXPECT_EQ(answer.box->message, form::RefusalMessage(p.refusal));
     }
     for (const auto& [field, text] : typed)  // no input is written
-        for (const auto& written : answer.writes) EXPECT_NE(written.first, form::FieldName(field));
+        for (const auto& written : answer.writes) EXPECT_NE(written.first, form::FieldRow(field));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Plantations, testing::ValuesIn(cases::Plantations()),
@@ -118,9 +128,9 @@ TEST_P(Commands, ShowWhatTheCommandDecides) {
     const CommandCase& c = GetParam();
     WindowModel model;
     Fields fields;
-    ASSERT_TRUE(model.Select(c.option));
+    ASSERT_TRUE(model.Select(Row(c.option)));
     for (const auto& [name, text] : c.typed) fields.texts[name] = text;
-    const Answer answer = model.Press(c.button, fields, c.separator);
+    const Answer answer = model.Press(Row(c.button), fields, c.separator);
     EXPECT_EQ(WritesOf(answer), c.shown);
     ASSERT_EQ(answer.box.has_value(), !c.boxTitle.empty());
     if (answer.box) {
@@ -128,7 +138,7 @@ TEST_P(Commands, ShowWhatTheCommandDecides) {
         EXPECT_FALSE(answer.box->message.empty());
     }
     EXPECT_EQ(answer.quit, c.quit);
-    EXPECT_EQ(model.Selected(), c.option);
+    EXPECT_EQ(Selected(model), c.option);
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, Commands, testing::ValuesIn(CommandCases()),
@@ -149,10 +159,10 @@ TEST_P(Refusals, SayWhatToCorrect) {
     WindowModel model;
     Fields fields;
     fields.Apply(model.Start());
-    model.Select(c.option);
+    model.Select(Row(c.option));
     fields.texts["Text1"] = "10";
     for (const auto& [name, text] : c.typed) fields.texts[name] = text;
-    const Answer answer = model.Press("Command2", fields, ".");
+    const Answer answer = model.Press(Row("Command2"), fields, ".");
     ASSERT_TRUE(answer.box);
     EXPECT_EQ(answer.box->title, "Programa de Rurorovirora");
     EXPECT_NE(answer.box->message.find(c.says), std::string_view::npos) << answer.box->message;
@@ -178,7 +188,7 @@ TEST(Window, InformationButtonsOpenTheirBoxes) {
     WindowModel model;
     const Fields fields;
     for (const auto& [button, box] : boxes) {
-        const Answer answer = model.Press(button, fields, ".");
+        const Answer answer = model.Press(Row(button), fields, ".");
         ASSERT_TRUE(answer.box) << button;
         EXPECT_EQ(answer.box->title, box.title);
         EXPECT_EQ(answer.box->message, box.message);
@@ -192,42 +202,55 @@ TEST(Window, StartsAsTheWindowIsDrawnAndStartAgainRestoresIt) {
     WindowModel model;
     Fields fields;
     fields.texts = {{"Text3", "x"}, {"Combo1", "12"}};
-    model.Select("Option3");
+    model.Select(Row("Option3"));
     const Answer answer = model.Start();
     fields.Apply(answer);
     EXPECT_EQ(answer.writes.size(), 11u);
-    for (int n = 1; n <= form::kFieldCount; ++n) EXPECT_EQ(fields.Text(form::FieldName(n)), "0");
-    EXPECT_EQ(fields.Text("Combo1"), "3");
-    EXPECT_EQ(answer.select, "Option1");
-    EXPECT_EQ(answer.focus, "Option1");
-    EXPECT_EQ(model.System(), calc::PlantingSystem::Square);
+    for (int n = 1; n <= form::kFieldCount; ++n) EXPECT_EQ(fields.Text(*form::FieldRow(n)), "0");
+    EXPECT_EQ(fields.Text(*Row("Combo1")), "3");
+    EXPECT_EQ(answer.select, Row("Option1"));
+    EXPECT_EQ(answer.focus, Row("Option1"));
+    EXPECT_EQ(Selected(model), "Option1");
 }
 
 TEST(Window, ResetKeepsTheDiameterAndTheSystem) {
     WindowModel model;
     const Fields fields;
-    model.Select("Option2");
-    for (const auto& written : model.Press("Command3", fields, ".").writes) EXPECT_NE(written.first, "Combo1");
-    EXPECT_EQ(model.Selected(), "Option2");
+    model.Select(Row("Option2"));
+    for (const auto& written : model.Press(Row("Command3"), fields, ".").writes)
+        EXPECT_NE(written.first, Row("Combo1"));
+    EXPECT_EQ(Selected(model), "Option2");
 }
 
 TEST(Window, OnlyOptionsAreSelected) {
     WindowModel model;
-    EXPECT_FALSE(model.Select("Text1"));
-    EXPECT_FALSE(model.Select("Option4"));
-    EXPECT_EQ(model.Selected(), "Option1");
+    EXPECT_FALSE(model.Select(Row("Text1")));
+    EXPECT_FALSE(model.Select(nullptr));
+    EXPECT_EQ(Selected(model), "Option1");
 }
 
 // ---- the tab chain and the option group's keys.
 
+// The stops Tab goes through from outside the window until it leaves it.
+std::vector<std::string> Chain(const WindowModel& model) {
+    std::vector<std::string> chain;
+    for (Answer stop = model.Tab(nullptr, true); chain.size() <= form::WindowControls().size();
+         stop = model.Tab(stop.focus, true)) {
+        chain.emplace_back(stop.focus->name);
+        if (stop.leave) break;
+    }
+    return chain;
+}
+
 TEST(Window, TabChainFollowsTheTabIndicesWithTheGroupAsOneStop) {
     WindowModel model;
-    const std::vector<std::string_view> expected = {
-        "Option1", "Command1", "Combo1",   "Text1",    "Text2",    "Text3", "Text4",  "Text5",    "Text6",   "Text7",
-        "Text8",   "Command2", "Command3", "Command4", "Command5", "Text9", "Text10", "Picture1", "Command6"};
-    EXPECT_EQ(model.TabChain(), expected);
-    model.Select("Option2");
-    EXPECT_EQ(model.TabChain().front(), "Option2");
+    const std::vector<std::string> expected = {"Option1", "Command1", "Combo1",   "Text1",    "Text2",
+                                               "Text3",   "Text4",    "Text5",    "Text6",    "Text7",
+                                               "Text8",   "Command2", "Command3", "Command4", "Command5",
+                                               "Text9",   "Text10",   "Picture1", "Command6", "Option1"};
+    EXPECT_EQ(Chain(model), expected);
+    model.Select(Row("Option2"));
+    EXPECT_EQ(Chain(model).front(), "Option2");
 }
 
 struct TabCase {
@@ -245,9 +268,9 @@ class Tabs : public testing::TestWithParam<TabCase> {};
 TEST_P(Tabs, GoToTheNextStop) {
     const TabCase& c = GetParam();
     WindowModel model;
-    model.Select(c.selected);
-    const Answer answer = model.Tab(c.from, c.forward);
-    EXPECT_EQ(answer.focus, c.to);
+    model.Select(Row(c.selected));
+    const Answer answer = model.Tab(Row(c.from), c.forward);
+    EXPECT_EQ(answer.focus, Row(c.to));
     EXPECT_EQ(answer.leave, c.leave);
     EXPECT_EQ(answer.selectText, c.selectText);
     EXPECT_TRUE(answer.writes.empty());
@@ -281,12 +304,12 @@ class Keys : public testing::TestWithParam<KeyCase> {};
 TEST_P(Keys, MoveTheSelectionWithinTheGroup) {
     const KeyCase& c = GetParam();
     WindowModel model;
-    model.Select(c.from);
-    const std::string before(model.Selected());
-    const Answer answer = model.Key(c.from, c.arrow);
-    EXPECT_EQ(answer.select, c.to);
-    EXPECT_EQ(answer.focus, c.to);
-    EXPECT_EQ(model.Selected(), *c.to ? c.to : before);
+    model.Select(Row(c.from));
+    const std::string before = Selected(model);
+    const Answer answer = model.Key(Row(c.from), c.arrow);
+    EXPECT_EQ(answer.select, Row(c.to));
+    EXPECT_EQ(answer.focus, Row(c.to));
+    EXPECT_EQ(Selected(model), *c.to ? c.to : before);
 }
 
 // The buttons stand one under another: Marco Real, Tresbolillo, Rectangular.
@@ -324,7 +347,7 @@ TEST_P(Pastes, AreTakenUpToTheLimit) {
     const WindowModel model;
     Fields fields;
     fields.texts["Text1"] = std::string(c.held, 'x');
-    const Answer answer = model.Paste("Text1", fields, c.replaced, c.inserted, c.breaks);
+    const Answer answer = model.Paste(Row("Text1"), fields, c.replaced, c.inserted, c.breaks);
     EXPECT_EQ(!answer.box, c.taken);
     if (answer.box) {
         EXPECT_EQ(answer.box->message, form::kPasteRefusalBox.message);
@@ -368,23 +391,32 @@ TEST(Window, Utf8PastesCountTheirBytes) {
     fields.texts["Combo1"] = "3";
     std::string full;
     for (std::size_t i = 0; i < kLimit / 2; ++i) full += "\xC3\xA9";  // é
-    EXPECT_FALSE(model.Paste("Combo1", fields, std::string_view("3"), std::string_view(full), LineBreaks::Kept).box);
-    EXPECT_TRUE(model.Paste("Combo1", fields, std::string_view(), std::string_view(full), LineBreaks::Kept).box);
+    EXPECT_FALSE(
+        model.Paste(Row("Combo1"), fields, std::string_view("3"), std::string_view(full), LineBreaks::Kept).box);
+    EXPECT_TRUE(model.Paste(Row("Combo1"), fields, std::string_view(), std::string_view(full), LineBreaks::Kept).box);
 }
 
+// The box names the limit the model applies, in KB and in bytes with a
+// space between thousands ("64 KB (65 536 bytes)").
 TEST(Window, PasteRefusalNamesTheLimit) {
-    EXPECT_NE(form::kPasteRefusalBox.message.find("64 KB (65 536 bytes)"), std::string_view::npos);
-    EXPECT_EQ(kLimit, 65'536u);
+    const std::string bytes = std::to_string(kLimit);
+    const std::string named = std::to_string(kLimit / 1024) + " KB (" + bytes.substr(0, bytes.size() - 3) + " " +
+                              bytes.substr(bytes.size() - 3) + " bytes)";
+    EXPECT_NE(form::kPasteRefusalBox.message.find(named), std::string_view::npos) << named;
 }
 
-// ---- names and frames.
+// ---- rows, names and frames.
 
-TEST(Window, FieldNamesAndNumbersMatch) {
-    for (int n = 1; n <= form::kFieldCount; ++n) EXPECT_EQ(form::FieldNumber(form::FieldName(n)), n);
-    for (const char* name : {"Text0", "Text11", "Text01", "Text", "Text1x", "Combo1", "text1", "Text-1"})
-        EXPECT_EQ(form::FieldNumber(name), 0) << name;
-    EXPECT_EQ(form::FieldName(0), "");
-    EXPECT_EQ(form::FieldName(11), "");
+// A front end names a control to the model by its row, and the page by the
+// row's place: every place maps back to its row, anything else to none.
+TEST(Window, RowsAndTheirPlacesMatch) {
+    const auto rows = form::WindowControls();
+    for (const form::ControlRow& row : rows) EXPECT_EQ(form::RowAt(static_cast<int>(form::RowIndex(row))), &row);
+    for (const int outside : {-1, static_cast<int>(rows.size()), std::numeric_limits<int>::min()})
+        EXPECT_EQ(form::RowAt(outside), nullptr) << outside;
+    for (int n = 1; n <= form::kFieldCount; ++n) EXPECT_EQ(FieldName(n), "Text" + std::to_string(n));
+    EXPECT_EQ(form::FieldRow(0), nullptr);
+    EXPECT_EQ(form::FieldRow(form::kFieldCount + 1), nullptr);
 }
 
 TEST(Window, EachControlIsSeenInTheFrameDrawnRoundIt) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a real X window (Xvfb): real fonts, focus and events.
 # Types the first plantation of the worked examples, clicks "Calcular", reads
-# the six results back through the clipboard, clicks "Salir" and checks the
+# the six results back through the clipboard, pastes exactly the paste limit
+# and one byte more with the middle button, clicks "Salir" and checks the
 # exit status.
 #   real_window_test.sh PROGRAM FORM_JSON
 set -euo pipefail
@@ -43,23 +44,34 @@ for i in 0 1 2 3 4 5; do
   echo "${results[$i]} = $shown"
 done
 
-# A middle-button paste of more than a field takes (from another program's
-# selection) is refused in a box, and the field keeps its "0".
-head -c 262145 /dev/zero | tr '\0' '7' | xclip -selection primary -i
+# The paste limit, with middle-button pastes from another program's
+# selection into the emptied Text9: one byte more than the limit is refused
+# in a box and the field stays empty; exactly the limit is taken whole.
+limit=$(jq -r .longestPaste "$DESCRIPTION")
+refusal=$(jq -r .pasteRefusal.title "$DESCRIPTION")
 click_control Text9
-xdotool click 2
-box=$(timeout 20 xdotool search --sync --onlyvisible --name "^$(jq -r .pasteRefusal.title "$DESCRIPTION")\$" | head -n 1) || true
-[ -n "$box" ] || drive_fail "no box refused the long middle-button paste"
+xdotool key --clearmodifiers ctrl+a BackSpace  # selecting puts "0" in the selection: emptied first
+middle_paste() { # bytes
+  head -c "$1" /dev/zero | tr '\0' '7' | xclip -selection primary -i
+  click_control Text9
+  xdotool click 2
+}
+middle_paste $((limit + 1))
+box=$(timeout 20 xdotool search --sync --onlyvisible --name "^${refusal}\$" | head -n 1) || true
+[ -n "$box" ] || drive_fail "no box refused a middle-button paste of $((limit + 1)) bytes"
 xdotool windowfocus --sync "$box" 2>/dev/null || true
 xdotool key Return
 sleep 0.3
 xdotool windowfocus --sync "$WINDOW"
-click_control Text9
-xdotool key --clearmodifiers ctrl+a ctrl+c
-sleep 0.1
-shown=$(xclip -o -selection clipboard)
-[ "$shown" = 0 ] || drive_fail "Text9 holds ${#shown} characters after the refused paste"
-echo "long middle-button paste refused, Text9 = $shown"
+shown=$(read_field Text9)
+[ -z "$shown" ] || drive_fail "Text9 holds ${#shown} bytes after the refused paste"
+echo "middle-button paste of $((limit + 1)) bytes refused, Text9 empty"
+middle_paste "$limit"
+sleep 0.5
+xdotool search --onlyvisible --name "^${refusal}\$" >/dev/null 2>&1 && drive_fail "a paste of exactly $limit bytes was refused"
+shown=$(read_field Text9)
+[ "${#shown}" = "$limit" ] || drive_fail "Text9 holds ${#shown} bytes after a paste of exactly $limit"
+echo "middle-button paste of exactly $limit bytes taken whole"
 
 quit_and_check_status
 echo "1 passed, 0 failed"

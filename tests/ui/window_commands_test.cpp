@@ -6,7 +6,6 @@
 
 #include "WindowFixture.h"
 
-using testing_ui::ModalWatchdog;
 using testing_ui::WindowFixture;
 
 namespace {
@@ -38,29 +37,29 @@ QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), 
 struct Typed : form::FieldTexts {
     const Plantation& p;
     explicit Typed(const Plantation& plantation) : p(plantation) {}
-    std::string Text(std::string_view control) const override {
+    std::string Text(const form::ControlRow& control) const override {
         const std::pair<int, const char*> typed[] = {{form::kHectaresField, p.hectares},
                                                      {form::kDistanceField, p.distance},
                                                      {form::kLengthField, p.length},
                                                      {form::kWidthField, p.width}};
         for (const auto& [field, text] : typed)
-            if (control == form::FieldName(field)) return text;
-        return control == "Combo1" ? p.diameter : "";
+            if (&control == form::FieldRow(field)) return text;
+        return std::string_view(control.name) == "Combo1" ? p.diameter : "";
     }
 };
 
 form::Answer ModelAnswer(const Plantation& p, const char* button, const QLocale& locale = QLocale()) {
     form::WindowModel model;
-    model.Select("Option" + std::to_string(p.option));
-    return model.Press(button, Typed(p), locale.decimalPoint().toStdString());
+    model.Select(form::FindControl("Option" + std::to_string(p.option)));
+    return model.Press(form::FindControl(button), Typed(p), locale.decimalPoint().toStdString());
 }
 
 // The six results as the model writes them.
 QStringList ModelResults(const form::Answer& answer) {
     QStringList shown;
-    for (const auto& [name, text] : answer.writes)
-        if (const int n = form::FieldNumber(name); n >= form::kFirstResultField && n < form::kFirstResultField + 6)
-            shown << QString::fromStdString(text);
+    for (const auto& [row, text] : answer.writes)
+        for (int i = 0; i < 6; ++i)
+            if (row == form::FieldRow(form::kFirstResultField + i)) shown << QString::fromStdString(text);
     return shown;
 }
 
@@ -86,29 +85,6 @@ QStringList AllTexts(const WindowFixture& f) {
     return texts;
 }
 
-// Runs `open`, then closes the real box it shows and returns it as seen.
-struct SeenBox {
-    QString title, text;
-    bool hasIcon = true;
-    QStringList buttons;
-};
-SeenBox OpenAndClose(ModalWatchdog& watchdog, const std::function<void()>& open) {
-    SeenBox seen;
-    watchdog.expect(true);
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.hasIcon = box->icon() != QMessageBox::NoIcon;
-        for (QAbstractButton* b : box->buttons()) seen.buttons << b->text();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    open();
-    watchdog.expect(false);
-    return seen;
-}
-
 // Where the field draws its cursor, after the field's horizontal scrolling.
 int CursorLeft(QLineEdit* field) { return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(); }
 
@@ -125,10 +101,7 @@ class WindowCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QLocale::setDefault(QLocale::c());
-        QCOMPARE(watchdog_.takeUnexpected(), QString());
-    }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void calcular_fills_the_results_and_leaves_the_inputs() {
         for (const Plantation& p : kPlantations) {
@@ -209,9 +182,10 @@ private slots:
 
     void the_refusal_box_is_a_plain_information_box() {
         WindowFixture f;
-        ui::MessageBox::SetObserver({});
         f.type(f.text(8), QString());
-        const SeenBox seen = OpenAndClose(watchdog_, [&] { f.click("Command2"); });
+        f.click("Command2");
+        QCOMPARE(f.boxes.size(), std::size_t{1});
+        const testing_ui::Box seen = f.boxes[0];
         const form::Answer answer = ModelAnswer({"", 1, "0", "", "0", "0", "3"}, "Command2");
         QVERIFY(answer.box);
         QCOMPARE(seen.title, FromView(answer.box->title));
@@ -271,15 +245,17 @@ private slots:
     // title and message, no icon, one "Aceptar"; the window stays as it was.
     void information_boxes_show_the_models_boxes() {
         WindowFixture f;
-        ui::MessageBox::SetObserver({});
         const QStringList before = AllTexts(f);
         form::WindowModel model;
         const Plantation nothing{};
         for (int round = 0; round < 2; ++round) {
             for (const char* button : {"Command4", "Command5", "Command6"}) {
-                const form::Answer answer = model.Press(button, Typed(nothing), ".");
+                const form::Answer answer = model.Press(form::FindControl(button), Typed(nothing), ".");
                 QVERIFY2(answer.box, button);
-                const SeenBox seen = OpenAndClose(watchdog_, [&] { f.click(button); });
+                f.boxes.clear();
+                f.click(button);
+                QCOMPARE(f.boxes.size(), std::size_t{1});
+                const testing_ui::Box seen = f.boxes[0];
                 QCOMPARE(seen.title, FromView(answer.box->title));
                 QCOMPARE(seen.text, FromView(answer.box->message));
                 QVERIFY(!seen.hasIcon);
@@ -330,9 +306,6 @@ private slots:
         QVERIFY(f.window->testAttribute(Qt::WA_QuitOnClose));
         QVERIFY(f.boxes.empty());
     }
-
-private:
-    ModalWatchdog watchdog_;
 };
 
 RURO_WINDOW_TEST_MAIN(WindowCommandsTest)

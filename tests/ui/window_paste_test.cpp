@@ -11,7 +11,6 @@
 #include "WindowFixture.h"
 #include "form/window.h"
 
-using testing_ui::ModalWatchdog;
 using testing_ui::WindowFixture;
 
 namespace {
@@ -68,8 +67,6 @@ class WindowPasteTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QCOMPARE(watchdog_.takeUnexpected(), QString()); }
-
     void pastes_beyond_the_size_are_refused_and_change_nothing() {
         const struct {
             const char* name;
@@ -135,9 +132,6 @@ private slots:
         QTest::keyClick(f.text(1), Qt::Key_Backspace);  // down to the length that still blinks
         QCOMPARE(QApplication::cursorFlashTime(), blinking);
     }
-
-private:
-    ModalWatchdog watchdog_;
 };
 
 RURO_WINDOW_TEST_MAIN(WindowPasteTest)

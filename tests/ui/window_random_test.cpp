@@ -9,7 +9,6 @@
 #include "WindowFixture.h"
 #include "calc/fertiliser.h"
 
-using testing_ui::ModalWatchdog;
 using testing_ui::WindowFixture;
 
 namespace {
@@ -166,8 +165,6 @@ class WindowRandomTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QCOMPARE(watchdog_.takeUnexpected(), QString()); }
-
     void random_input_never_loses_a_field_or_the_selection() {
         const unsigned seed =
             qEnvironmentVariableIsSet("RURO_SEED") ? qEnvironmentVariableIntValue("RURO_SEED") : 20041;
@@ -190,9 +187,6 @@ private slots:
         }
         qInfo("%zu boxes shown and closed", f.boxes.size());
     }
-
-private:
-    ModalWatchdog watchdog_;
 };
 
 RURO_WINDOW_TEST_MAIN(WindowRandomTest)

@@ -15,7 +15,9 @@ import { plantation } from './cases.mjs';
 import { pathToFileURL } from 'node:url';
 
 const pagePath = process.env.RURO_PAGE;
-const form = JSON.parse(readFileSync(process.env.RURO_FORM ?? join(dirname(pagePath), 'web', 'page_description.json'), 'utf8'));
+// The page's description and the tests' view of the window (names, boxes, the paste limit).
+const readJson = (path, inBuild) => JSON.parse(readFileSync(path ?? join(dirname(pagePath), inBuild), 'utf8'));
+const form = { ...readJson(process.env.RURO_FORM, 'web/page_description.json'), ...readJson(process.env.RURO_TEST_VIEW, 'tests/form.json') };
 const identity = JSON.parse(readFileSync(process.env.RURO_IDENTITY ?? join(dirname(pagePath), 'identity.json'), 'utf8'));
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const results = form.resultFields;

@@ -82,14 +82,17 @@ TEST(Win32Layout, CreationOrderIsTheKeyboardOrder) {
 TEST(Win32Layout, TabStopsInCreationOrderAreTheModelsChain) {
     for (const char* selected : {"Option1", "Option2", "Option3"}) {
         form::WindowModel model;
-        ASSERT_TRUE(model.Select(selected));
-        std::vector<std::string_view> stops;
+        ASSERT_TRUE(model.Select(form::FindControl(selected)));
+        std::vector<const form::ControlRow*> stops;
         for (const auto& c : win::CreationOrder()) {
             if (!form::TakesFocus(c.row->kind)) continue;
             if (c.row->kind == form::Kind::Option && c.row->name != std::string_view(selected)) continue;
-            stops.emplace_back(c.row->name);
+            stops.push_back(c.row);
         }
-        EXPECT_EQ(stops, model.TabChain()) << selected;
+        // The model's Tab from each stop reaches the next, from the last the first.
+        EXPECT_EQ(model.Tab(nullptr, true).focus, stops.front()) << selected;
+        for (std::size_t i = 0; i < stops.size(); ++i)
+            EXPECT_EQ(model.Tab(stops[i], true).focus, stops[(i + 1) % stops.size()]) << stops[i]->name;
     }
 }
 

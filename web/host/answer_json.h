@@ -7,40 +7,29 @@
 // binding for every answer, and by page_description for the start state.
 
 #include <string>
-#include <string_view>
 
-#include "form/json.h"
+#include "form/description.h"
 #include "form/window.h"
 
 namespace web {
 
-using form::json::Quoted;
-
-// The row of `name` in form::WindowControls(); -1 for none.
-inline int RowOf(std::string_view name) {
-    const auto rows = form::WindowControls();
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (name == rows[i].name) return static_cast<int>(i);
-    return -1;
-}
-
 // Appends the answer to `out` (kept by the caller, so its room is reused).
 inline void AppendAnswerJson(const form::Answer& answer, std::string& out) {
+    const auto row = [](const form::ControlRow* control) { return std::to_string(form::RowIndex(*control)); };
     out += "{\"writes\":[";
     for (std::size_t i = 0; i < answer.writes.size(); ++i) {
         out += i ? ",[" : "[";
-        out += std::to_string(RowOf(answer.writes[i].first));
+        out += row(answer.writes[i].first);
         out += ',';
-        out += Quoted(answer.writes[i].second);
+        out += form::json::Quoted(answer.writes[i].second);
         out += ']';
     }
     out += ']';
-    if (!answer.select.empty()) out += ",\"select\":" + std::to_string(RowOf(answer.select));
-    if (!answer.focus.empty()) out += ",\"focus\":" + std::to_string(RowOf(answer.focus));
+    if (answer.select) out += ",\"select\":" + row(answer.select);
+    if (answer.focus) out += ",\"focus\":" + row(answer.focus);
     if (answer.selectText) out += ",\"selectText\":true";
     if (answer.leave) out += ",\"leave\":true";
-    if (answer.box)
-        out += ",\"box\":{\"title\":" + Quoted(answer.box->title) + ",\"message\":" + Quoted(answer.box->message) + "}";
+    if (answer.box) out += ",\"box\":" + form::BoxJson(*answer.box);
     if (answer.quit) out += ",\"quit\":true";
     out += '}';
 }

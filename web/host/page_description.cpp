@@ -1,7 +1,6 @@
-// Writes the page's description, the JSON the page is built and tested from:
-// the window's description every build shares (form/description.h, which
-// form/form_json.cpp writes alone) and what only the page shows: its closing
-// texts, its start state and its message for a failed start.
+// Writes the page's description, the JSON the page is built from: the
+// window's description (form/description.h) and what only the page shows:
+// its closing texts, its start state and its message for a failed start.
 //   page_description OUTPUT.json
 
 #include <cstdio>
