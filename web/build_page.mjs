@@ -65,10 +65,14 @@ const icon = dataUri('image/png', png(form.calculator));
 const arrow = dataUri('image/png', png(form.arrow));
 
 // ---- The web app manifest, so a phone can put the page on its home screen.
+// What the page says of itself (a search result, a shared link, the
+// installed app) is what its Help box says.
+const description = form.boxes.help.message;
 const windowColour = '#f0f0f0';
 const manifest = {
   name: form.title,
   short_name: shortName,
+  description,
   lang: 'es',
   display: 'standalone',
   background_color: windowColour,
@@ -159,7 +163,7 @@ function markup(c) {
       const entries = form.diameters.map((d, i) =>
         `<li role="option" id="${list}${i}" aria-selected="false">${escapeHtml(d)}</li>`).join('');
       return `<div class="ctl combobox" ${place}><input type="text" class="combo" id="${c.name}" role="combobox" ` +
-        `aria-autocomplete="none" aria-expanded="false" aria-controls="${list}" autocomplete="off" spellcheck="false">` +
+        `aria-autocomplete="none" aria-expanded="false" aria-controls="${list}" ${numberField}>` +
         `<button type="button" class="comboButton" data-for="${c.name}" tabindex="-1" aria-labelledby="${label.name}" ` +
         `aria-expanded="false" aria-controls="${list}"></button>` +
         `<ul role="listbox" id="${list}" class="comboList" aria-labelledby="${label.name}" hidden>${entries}</ul></div>`;
