@@ -141,6 +141,10 @@ function style(c) {
   return s.join(';');
 }
 const labelled = new Set(controls.filter((c) => c.labels).map((c) => c.labels));
+// Every field holds a number: a phone shows its decimal keypad, whose Enter
+// key says "done", as Enter in a field does nothing. The field stays a text
+// field, read as the window reads it.
+const numberField = 'inputmode="decimal" enterkeyhint="done" autocomplete="off" spellcheck="false"';
 function markup(c) {
   const place = `style="${style(c)}"`;
   const common = `id="${c.name}" ${place}`;
@@ -155,7 +159,7 @@ function markup(c) {
       return `<label class="ctl option" ${place}><input type="radio" name="system" id="${c.name}" value="${c.system}">${caption}</label>`;
     case 'text':
       if (!labelled.has(c.name)) throw new Error(`no label names the field ${c.name}`);
-      return `<input type="text" class="ctl text" ${common} autocomplete="off" spellcheck="false">`;
+      return `<input type="text" class="ctl text" ${common} ${numberField}>`;
     case 'combo': {
       // The ARIA pattern of an editable combobox with a list and no autocomplete.
       const list = `${c.name}List`;
@@ -190,6 +194,7 @@ const fill = (template, values) => template.replace(/\{\{(\w+)\}\}/g, (_, k) => 
 });
 const values = {
   TITLE: escapeHtml(form.title),
+  DESCRIPTION: escapeHtml(description),
   ICON: icon,
   MANIFEST: dataUri('application/manifest+json', JSON.stringify(manifest)),
   WINDOW_WIDTH: px(form.clientWidth),
