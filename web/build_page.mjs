@@ -65,10 +65,14 @@ const icon = dataUri('image/png', png(form.calculator));
 const arrow = dataUri('image/png', png(form.arrow));
 
 // ---- The web app manifest, so a phone can put the page on its home screen.
+// What the page says of itself (a search result, a shared link, the
+// installed app) is what its Help box says.
+const description = form.boxes.help.message;
 const windowColour = '#f0f0f0';
 const manifest = {
   name: form.title,
   short_name: shortName,
+  description,
   lang: 'es',
   display: 'standalone',
   background_color: windowColour,
@@ -137,6 +141,10 @@ function style(c) {
   return s.join(';');
 }
 const labelled = new Set(controls.filter((c) => c.labels).map((c) => c.labels));
+// Every field holds a number: a phone shows its decimal keypad, whose Enter
+// key says "done", as Enter in a field does nothing. The field stays a text
+// field, read as the window reads it.
+const numberField = 'inputmode="decimal" enterkeyhint="done" autocomplete="off" spellcheck="false"';
 function markup(c) {
   const place = `style="${style(c)}"`;
   const common = `id="${c.name}" ${place}`;
@@ -151,7 +159,7 @@ function markup(c) {
       return `<label class="ctl option" ${place}><input type="radio" name="system" id="${c.name}" value="${c.system}">${caption}</label>`;
     case 'text':
       if (!labelled.has(c.name)) throw new Error(`no label names the field ${c.name}`);
-      return `<input type="text" class="ctl text" ${common} autocomplete="off" spellcheck="false">`;
+      return `<input type="text" class="ctl text" ${common} ${numberField}>`;
     case 'combo': {
       // The ARIA pattern of an editable combobox with a list and no autocomplete.
       const list = `${c.name}List`;
@@ -159,7 +167,7 @@ function markup(c) {
       const entries = form.diameters.map((d, i) =>
         `<li role="option" id="${list}${i}" aria-selected="false">${escapeHtml(d)}</li>`).join('');
       return `<div class="ctl combobox" ${place}><input type="text" class="combo" id="${c.name}" role="combobox" ` +
-        `aria-autocomplete="none" aria-expanded="false" aria-controls="${list}" autocomplete="off" spellcheck="false">` +
+        `aria-autocomplete="none" aria-expanded="false" aria-controls="${list}" ${numberField}>` +
         `<button type="button" class="comboButton" data-for="${c.name}" tabindex="-1" aria-labelledby="${label.name}" ` +
         `aria-expanded="false" aria-controls="${list}"></button>` +
         `<ul role="listbox" id="${list}" class="comboList" aria-labelledby="${label.name}" hidden>${entries}</ul></div>`;
@@ -186,6 +194,7 @@ const fill = (template, values) => template.replace(/\{\{(\w+)\}\}/g, (_, k) => 
 });
 const values = {
   TITLE: escapeHtml(form.title),
+  DESCRIPTION: escapeHtml(description),
   ICON: icon,
   MANIFEST: dataUri('application/manifest+json', JSON.stringify(manifest)),
   WINDOW_WIDTH: px(form.clientWidth),

@@ -290,9 +290,10 @@ for (const combo of form1.querySelectorAll('[role="combobox"]')) {
       entries[i].scrollIntoView({ block: 'nearest' });
     }
   };
-  // Opened, the list marks the entry the field holds.
+  // Opened, the list comes into view whole and marks the entry the field holds.
   const setOpen = (open) => {
     list.hidden = !open;
+    if (open) list.scrollIntoView({ block: 'nearest' });
     combo.setAttribute('aria-expanded', String(open));
     button.setAttribute('aria-expanded', String(open));
     mark(open ? entries.findIndex((entry) => entry.textContent === combo.value) : -1);

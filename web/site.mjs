@@ -71,7 +71,6 @@ export function writeSite({ dir, form, version, manifest, png, page }) {
     id: './',
     start_url: './',
     scope: './',
-    description: 'Calcula la fertilización nitrogenada de una plantación de nogal.',
     icons: [
       { src: 'icon-192.png', sizes: '192x192', type: 'image/png', purpose: 'any' },
       { src: 'icon-512.png', sizes: '512x512', type: 'image/png', purpose: 'any' },

@@ -385,24 +385,43 @@ describe('the keyboard', () => {
   });
 });
 
-describe('a 360 px phone screen', () => {
-  test('one column, no horizontal scroll, no control over another, targets of 44 px', async () => {
-    const page = await ready({ width: 360, height: 740, mobile: true });
+// A phone or a tablet, upright or on its side: Chromium emulates its touch
+// screen (the main pointer coarse) and viewport; the other engines lay out
+// only the 360 px one the same, by its width. Calcular and the last result end
+// within `reach` screen heights from the top.
+const screens = [['a phone upright', 360, 740, 1], ['a phone on its side', 740, 360, 2],
+  ['a wide phone on its side', 844, 390, 2], ['a tablet upright', 768, 1024, 2], ['a tablet on its side', 1024, 768, 2]];
+const reach = 1.75;
+describe('a touch screen', () => {
+  test('every field holds a number: it asks for the decimal keypad, whose Enter says "done", and stays a text field', async () => {
+    const page = await ready();
+    const fields = await page.$$eval('#Form1 input:not([type="radio"])', (all) => all.map((e) =>
+      [e.id, e.type, e.getAttribute('inputmode'), e.getAttribute('enterkeyhint')]).sort());
+    assert.deepEqual(fields, [...inputs, ...results].sort().map((id) => [id, 'text', 'decimal', 'done']));
+    await page.close();
+  });
+
+  for (const [name, width, height, columns] of screens) test(`${name}, ${width} x ${height}: ${columns} column(s), ` +
+    `nothing sideways or overlapping, targets of 44 px with 16 px text, Calcular and the results within ${reach} ` +
+    'screens, the diameter list\'s 44 px entries on the screen', { skip: width !== 360 && lacks.mobile }, async () => {
+    const page = await ready({ width, height, mobile: true });
     const layout = await page.evaluate(() => {
       // An option's target is its whole caption, the label around the button.
       const boxes = [...document.querySelectorAll('.ctl')].map((e) => {
         const r = e.getBoundingClientRect();
         const ancestors = [];
         for (let p = e.parentElement; p; p = p.parentElement) if (p.id) ancestors.push(p.id);
-        return { id: e.id || e.querySelector('input').id, interactive: e.matches('button, input, label.option, img'),
-          left: r.left, top: r.top, right: r.right, bottom: r.bottom, width: r.width, height: r.height, ancestors };
+        return { id: e.id || e.querySelector('input').id, interactive: e.matches('button, input, label.option, img, .combobox'),
+          left: r.left, top: r.top, right: r.right, bottom: r.bottom, width: r.width, height: r.height, ancestors,
+          text: e.matches('img') ? null : parseFloat(getComputedStyle(e.querySelector('.combo') ?? e).fontSize),
+          reach: (r.bottom + scrollY) / innerHeight };
       });
       return { scrollWidth: document.documentElement.scrollWidth, clientWidth: document.documentElement.clientWidth, boxes };
     });
-    assert.ok(layout.scrollWidth <= 360, `scroll width ${layout.scrollWidth}`);
+    assert.ok(layout.scrollWidth <= width, `scroll width ${layout.scrollWidth}`);
     for (const b of layout.boxes) {
-      assert.ok(b.left >= 0 && b.right <= 360, `${b.id} leaves the screen: ${b.left}..${b.right}`);
-      if (b.interactive) assert.ok(b.height >= 44 && b.width >= 44, `${b.id} is ${b.width} x ${b.height}`);
+      assert.ok(b.left >= 0 && b.right <= width, `${b.id} leaves the screen: ${b.left}..${b.right}`);
+      if (b.interactive) assert.ok(b.height >= 44 && b.width >= 44 && (b.text ?? 16) >= 16, `${b.id}: ${b.width} x ${b.height}, ${b.text} px`);
     }
     for (const a of layout.boxes) {
       for (const b of layout.boxes) {
@@ -412,9 +431,21 @@ describe('a 360 px phone screen', () => {
         assert.ok(!overlap, `${a.id} overlaps ${b.id}`);
       }
     }
-    // The column's order: input frame, Calcular, results, the other commands.
-    const top = (id) => layout.boxes.find((b) => b.id === id).top;
-    assert.ok(top('Frame1') < top('Command2') && top('Command2') < top('Frame4') && top('Frame4') < top('Command5'));
+    // One column: input frame, Calcular, results, the other commands; two:
+    // the results beside the inputs, Calcular and the other commands below.
+    const at = (id) => layout.boxes.find((b) => b.id === id);
+    const top = (id) => at(id).top;
+    assert.ok(columns === 1 ? top('Frame1') < top('Command2') && top('Command2') < top('Frame4') && top('Frame4') < top('Command5')
+      : top('Frame1') === top('Frame4') && top('Frame4') < top('Command2') && top('Command2') < top('Command5'));
+    const last = Math.max(...results.map((id) => at(id).reach));
+    assert.ok(at('Command2').reach <= reach && last <= reach, `Calcular ends at ${at('Command2').reach}, the results at ${last} screens`);
+
+    await page.click('[data-for="Combo1"]');
+    const list = await page.$eval('#Combo1List', (e) => ({ shown: !e.hidden, field: e.parentElement.getBoundingClientRect().top,
+      ...e.getBoundingClientRect().toJSON(), entries: [...e.children].map((entry) => entry.getBoundingClientRect().height) }));
+    assert.deepEqual([list.shown, list.entries.length, list.entries.filter((h) => h < 44)], [true, form.diameters.length, []]);
+    assert.ok(list.field >= 0 && list.top >= list.field && list.bottom <= height + 0.5 && list.left >= 0 && list.right <= width,
+      `the list at ${JSON.stringify(list)} leaves the ${width} x ${height} screen`);
     await page.close();
   });
 });
@@ -547,8 +578,10 @@ describe('the diameter list', () => {
       await page.click('[data-for="Combo1"]');
       await page.keyboard.press('ArrowDown');
       assert.deepEqual(await listed(page), form.diameters);
-      const opened = await page.$eval('#Combo1List', (e) => e.getBoundingClientRect().toJSON());
-      assert.ok(opened.top >= field.bottom - 0.5 && Math.abs(opened.left - field.left) < 0.5, `list at ${JSON.stringify(opened)}`);
+      // Measured again: the page scrolls, if need be, to show the list whole.
+      const [opened, above] = await page.evaluate(() => ['#Combo1List', '#Combo1']
+        .map((selector) => document.querySelector(selector).getBoundingClientRect().toJSON()));
+      assert.ok(opened.top >= above.bottom - 0.5 && Math.abs(opened.left - above.left) < 0.5, `list at ${JSON.stringify(opened)}`);
       assert.deepEqual(await axeViolations(page), [], `at ${width} px`);
       await page.close();
     }

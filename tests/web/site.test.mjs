@@ -252,3 +252,14 @@ describe(`the site in ${engine}`, () => {
     }
   });
 });
+
+describe('what the page says of itself', () => {
+  test('the single page, the site\'s page and their manifests all give the Help box\'s words', () => {
+    const meta = (html) => html.match(/<meta name="description" content="([^"]*)">/)?.[1];
+    const single = readFileSync(process.env.RURO_PAGE, 'utf8');
+    const inPage = JSON.parse(Buffer.from(single.match(/rel="manifest" href="data:[^,]*;base64,([^"]+)"/)[1], 'base64'));
+    const inSite = JSON.parse(readFileSync(join(siteDir, 'manifest.webmanifest'), 'utf8'));
+    assert.deepEqual([meta(single), meta(readFileSync(join(siteDir, 'index.html'), 'utf8')), inPage.description,
+      inSite.description], Array(4).fill(form.boxes.help.message));
+  });
+});
