@@ -65,9 +65,7 @@ const icon = dataUri('image/png', png(form.calculator));
 const arrow = dataUri('image/png', png(form.arrow));
 
 // ---- The web app manifest, so a phone can put the page on its home screen.
-// What the page says of itself (a search result, a shared link, the
-// installed app) is what its Help box says.
-const description = form.boxes.help.message;
+const { description } = form;
 const windowColour = '#f0f0f0';
 const manifest = {
   name: form.title,

@@ -16,7 +16,7 @@ import { engine, lacks, launch, openPage } from '../../tools/browser.mjs';
 const siteDir = process.env.RURO_SITE;
 const version = process.env.RURO_VERSION;
 const formPath = process.env.RURO_FORM;
-const form = JSON.parse(readFileSync(formPath, 'utf8'));
+const form = { ...JSON.parse(readFileSync(formPath, 'utf8')), ...JSON.parse(readFileSync(process.env.RURO_TEST_VIEW, 'utf8')) };
 const builder = fileURLToPath(new URL('../../web/build_page.mjs', import.meta.url));
 const siteFiles = ['apple-touch-icon.png', 'icon-192.png', 'icon-512.png', 'icon-maskable-512.png', 'index.html',
   'manifest.webmanifest', 'sw.js'];

@@ -1,6 +1,7 @@
 // Writes the page's description, the JSON the page is built from: the
 // window's description (form/description.h) and what only the page shows:
-// its closing texts, its start state and its message for a failed start.
+// its closing texts, its start state, its message for a failed start and
+// what it says of itself.
 //   page_description OUTPUT.json
 
 #include <cstdio>
@@ -27,6 +28,9 @@ int main(int argc, char** argv) {
         page += (page.back() == '{' ? "" : ",") + Quoted(failure.cause) + ":{\"line\":" + Quoted(failure.line) +
                 ",\"box\":" + form::BoxJson(failure.box) + "}";
     page += "}";
+    // What the page says of itself (a search result, a shared link, the
+    // installed app): the Help box's words.
+    page += ",\"description\":" + Quoted(form::kHelpBox.message);
     if (!form::json::WriteFile(argv[1], form::DescriptionJson(page))) {
         std::perror(argv[1]);
         return 1;
