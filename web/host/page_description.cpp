@@ -1,11 +1,14 @@
 // Writes the page's description, the JSON the page is built and tested from:
 // the window's description every build shares (form/description.h, which
 // form/form_json.cpp writes alone) and what only the page shows: its closing
-// texts, its start state and its message for a failed start.
+// texts, its start state, its message for a failed start and its arrow keys.
 //   page_description OUTPUT.json
 
 #include <cstdio>
+#include <iterator>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "answer_json.h"
 #include "form/description.h"
@@ -27,6 +30,16 @@ int main(int argc, char** argv) {
     for (const form::PageNotStarted& failure : form::kPageNotStarted)
         page += (page.back() == '{' ? "" : ",") + Quoted(failure.cause) + ":{\"line\":" + Quoted(failure.line) +
                 ",\"box\":" + form::BoxJson(failure.box) + "}";
+    page += "}";
+    // The browser's name of each arrow key, with its number in form::Arrow.
+    const std::pair<std::string_view, form::Arrow> arrowKeys[] = {{"ArrowUp", form::Arrow::Up},
+                                                                  {"ArrowDown", form::Arrow::Down},
+                                                                  {"ArrowLeft", form::Arrow::Left},
+                                                                  {"ArrowRight", form::Arrow::Right}};
+    static_assert(std::size(arrowKeys) == form::kArrows);
+    page += ",\"arrowKeys\":{";
+    for (const auto& [key, arrow] : arrowKeys)
+        page += (page.back() == '{' ? "" : ",") + Quoted(key) + ":" + std::to_string(static_cast<int>(arrow));
     page += "}";
     if (!form::json::WriteFile(argv[1], form::DescriptionJson(page))) {
         std::perror(argv[1]);
