@@ -461,7 +461,7 @@ describe('offline and accessible', () => {
       const shot = decodePng(await page.screenshot({ path: join(folder, name), fullPage: true }));
       // The window's width, less a scroll bar where the engine draws one.
       assert.ok([width, await page.evaluate(() => document.documentElement.clientWidth)].includes(shot.width), `${shot.width} px wide`);
-      // The fields' places in the document, less a pixel of their frame.
+      // The fields' places in the document, less two pixels of their frame.
       const places = await page.evaluate((ids) => ids.map((id) => {
         const r = document.getElementById(id).getBoundingClientRect();
         return [r.left + scrollX + 2, r.top + scrollY + 2, r.right + scrollX - 2, r.bottom + scrollY - 2].map(Math.round);
