@@ -111,11 +111,9 @@ box.addEventListener('keydown', (e) => {
 
 // ---- Showing an answer, each text from its first character.
 function show(answer) {
-  for (const [name, text] of answer.writes) {
-    const control = $(name);
-    control.value = text;
-    control.scrollLeft = 0;
-  }
+  for (const [name, text] of answer.writes) $(name).value = text;
+  // After all the writes: the page is laid out once, not once a field.
+  for (const [name] of answer.writes) $(name).scrollLeft = 0;
   if (answer.select) $(answer.select).checked = true;
   if (answer.focus) {
     $(answer.focus).focus();
