@@ -16,7 +16,7 @@ import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'n
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { launch } from '../tools/browser.mjs';
+import { launch, load } from '../tools/browser.mjs';
 
 const pagePath = resolve(process.argv[2] ?? 'build/web/rurorovirora.html');
 const url = pathToFileURL(pagePath).href;
@@ -29,8 +29,7 @@ const browser = await launch();
 
 async function fresh() {
   const page = await browser.newPage();
-  await page.goto(url);
-  await page.waitForSelector('html[data-ready="true"]');
+  await load(page, url);
   // Long tasks from here on.
   await page.evaluate(() => {
     window.longest = 0;
@@ -90,8 +89,8 @@ async function keyTimes(page, count) {
   return times;
 }
 // Offers `length` characters to the focused Text1 as a paste does (the
-// page's paste event first; where it is taken, the browser's insertion) or,
-// `unlimited`, inserts them as typing does. Returns the milliseconds to the
+// browser's beforeinput first; where the page takes it, the insertion) or,
+// `unlimited`, inserts them as a script does, announced to nobody. Returns the milliseconds to the
 // next painted frame and what became of the field.
 const offer = (page, length, unlimited) => page.evaluate((length, unlimited) => new Promise((done) => {
   const field = document.getElementById('Text1');
@@ -100,9 +99,8 @@ const offer = (page, length, unlimited) => page.evaluate((length, unlimited) => 
   const start = performance.now();
   let taken = true;
   if (!unlimited) {
-    const data = new DataTransfer();
-    data.setData('text/plain', text);
-    taken = field.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+    taken = field.dispatchEvent(new InputEvent('beforeinput', { inputType: 'insertFromPaste', data: text, bubbles: true,
+      cancelable: true }));
   }
   if (taken) document.execCommand('insertText', false, text);
   void field.scrollWidth;

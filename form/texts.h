@@ -71,12 +71,12 @@ inline constexpr PageNotStarted kPageNotStarted[] = {
      {"Programa de Rurorovirora",
       "No se puede calcular: los datos del cálculo guardados en esta página están dañados. Descargue la página "
       "de nuevo."}},
-    {"refused",
-     "El cálculo no se pudo poner en marcha: el navegador no dejó leer los datos del cálculo guardados en la "
-     "página (rechazó su dirección «data:»). La ventana no puede calcular.",
+    {"memory",
+     "El cálculo no se pudo poner en marcha: el navegador no le dio la memoria que necesita. La ventana no puede "
+     "calcular.",
      {"Programa de Rurorovirora",
-      "No se puede calcular: el navegador no dejó leer los datos del cálculo guardados en la página (rechazó su "
-      "dirección «data:»). Revise las extensiones o las normas del navegador que bloquean esas direcciones."}},
+      "No se puede calcular: el navegador no dio al cálculo la memoria que necesita. Cierre otras pestañas o "
+      "aplicaciones y vuelva a abrir la página."}},
 };
 
 // A text arriving in one piece (a paste, a drop, a keyboard's suggestion,

@@ -38,8 +38,9 @@ protected:
     ~FieldTexts() = default;
 };
 
-// A key the option group answers.
+// A key the option group answers; kArrows of them, numbered in this order.
 enum class Arrow { Up, Down, Left, Right };
+inline constexpr int kArrows = static_cast<int>(Arrow::Right) + 1;
 
 // What a platform's one-line field does with the line breaks (CR, LF) of a
 // text inserted into it.

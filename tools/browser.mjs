@@ -31,7 +31,8 @@ const language = 'en-US';
 // What an engine cannot do that a scenario needs: the reason, or false.
 const only = (engines, reason) => !engines.includes(engine) && reason;
 export const lacks = {
-  devtools: only(['chromium'], 'only Chromium answers the DevTools protocol (installability, the manifest as it reads it, network emulation)'),
+  devtools: only(['chromium'], 'only Chromium answers the DevTools protocol (installability, the manifest as it reads it, ' +
+    'network emulation, the objects in a page\'s heap)'),
   deviceScale: only(['chromium', 'firefox'], 'WebDriver classic sets no device pixel ratio'),
   mobile: only(['chromium'], 'only Chromium emulates a phone (touch, the viewport meta tag)'),
   requests: only(['chromium', 'firefox'], 'WebDriver classic sees no request the page makes'),
@@ -98,9 +99,18 @@ export async function openPage(browser, { width = 1280, height = 720, language: 
   return page;
 }
 
+// Opens the page at `url` and waits until it has started, as a user sees
+// it: the page starts its calculation before it takes its first event, so
+// once the document is read the window either calculates or says over it
+// why it cannot.
 export async function load(page, url = pageUrl()) {
   await page.goto(url);
-  await page.waitForSelector('html[data-ready="true"]');
+  await started(page);
+}
+export async function started(page) {
+  await page.waitForFunction(() => document.readyState !== 'loading');
+  const line = await page.$eval('#notStarted', (e) => (e.hidden ? '' : e.textContent));
+  if (line) throw new Error(`the calculation did not start: ${line}`);
 }
 
 // The engine's name and version, as the browser gives it.
@@ -206,10 +216,11 @@ function findMiniBrowser() {
 }
 
 // Runs `source` (a function's text, called with `args`, or an expression)
-// in the page and hands back its value, awaited, and the page's errors so far.
+// in the page and hands back its value, awaited, and the page's errors so far
+// (null where the page keeps no log of them).
 const RUN = `const [source, isFunction, args] = arguments;
 const done = arguments[arguments.length - 1];
-const errors = () => window.__ruroErrors ?? [];
+const errors = () => window.__ruroErrors ?? null;
 const failed = (e) => done({ error: String((e && e.stack) || e), errors: errors() });
 try {
   const value = isFunction ? (0, eval)('(' + source + ')')(...args) : (0, eval)(source);
@@ -219,16 +230,25 @@ try {
 // Before the page's own scripts: what it throws is kept for `errors`.
 const ERRORS = 'window.__ruroErrors=[];addEventListener("error",(e)=>__ruroErrors.push(e.message));' +
   'addEventListener("unhandledrejection",(e)=>__ruroErrors.push(String(e.reason&&e.reason.message||e.reason)));';
+const withScripts = (html, scripts) => {
+  const at = html.indexOf('<head>');
+  return at < 0 ? `<script>${scripts}</script>${html}` : `${html.slice(0, at + 6)}<script>${scripts}</script>${html.slice(at + 6)}`;
+};
+// A page a test serves, as the engine's driver needs it: in WebKit with the
+// log of its errors first in its head, which WebDriver classic cannot put
+// there itself.
+export const servedPage = (html) => (engine === 'webkit' ? withScripts(html, ERRORS) : html);
 
 // The one page of a WebKit session. WebDriver classic runs no script before
 // a page's own: a file page is loaded as a copy with those scripts first in
-// its head (a served page gets none, so `errors` stays empty there).
+// its head; a served page keeps the log only if its server put it there
+// (servedPage), else its `errors` is null.
 class WebKitPage {
   constructor(driver, folder) {
     this.driver = driver;
     this.folder = folder;
     this.copies = 0;
-    this.errors = [];
+    this.errors = null;
     this.preload = [];
     this.held = new Set();
     this.keyboard = {
@@ -257,7 +277,7 @@ class WebKitPage {
   async reset() {
     await this.driver.get('about:blank');
     this.preload = [];
-    this.errors = [];
+    this.errors = null;
   }
 
   // A key action, with the modifiers held down (keyboard.down) pressed
@@ -301,11 +321,8 @@ class WebKitPage {
 
   async goto(url) {
     if (url.startsWith('file:')) {
-      const html = readFileSync(fileURLToPath(url), 'utf8');
-      const scripts = `<script>${ERRORS}${this.preload.join('\n')}</script>`;
-      const at = html.indexOf('<head>');
       const copy = join(this.folder, `page${++this.copies}.html`);
-      writeFileSync(copy, at < 0 ? scripts + html : html.slice(0, at + 6) + scripts + html.slice(at + 6));
+      writeFileSync(copy, withScripts(readFileSync(fileURLToPath(url), 'utf8'), ERRORS + this.preload.join('\n')));
       url = pathToFileURL(copy).href;
     } else if (this.preload.length) {
       throw new Error('WebKit: no script can run before a served page\'s own');

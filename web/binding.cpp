@@ -91,9 +91,9 @@ __attribute__((export_name("ruro_tab"))) std::uint32_t ruro_tab(std::int32_t row
     return Answered(Model().Tab(form::RowAt(row), forward != 0));
 }
 
-// An arrow key on an option button: 0 up, 1 down, 2 left, 3 right.
+// An arrow key on an option button, by its number in form::Arrow.
 __attribute__((export_name("ruro_key"))) std::uint32_t ruro_key(std::int32_t row, std::int32_t arrow) {
-    if (arrow < 0 || arrow > 3) return Answered({});
+    if (arrow < 0 || arrow >= form::kArrows) return Answered({});
     return Answered(Model().Key(form::RowAt(row), static_cast<form::Arrow>(arrow)));
 }
 

@@ -182,9 +182,10 @@ function markup(c) {
 }
 
 // ---- What the script needs: the controls' names by row (the model names
-// them so), the start state to show before the model has started, and what
-// to say if it cannot start, for each cause.
-const config = { controls: form.controls.map((c) => c.name), start: form.start, notStarted: form.pageNotStarted };
+// them so), the start state to show while the module starts, what to say if
+// it cannot start, for each cause, and the model's number of each arrow key.
+const config = { controls: form.controls.map((c) => c.name), start: form.start, notStarted: form.pageNotStarted,
+  arrowKeys: form.arrowKeys };
 
 const fill = (template, values) => template.replace(/\{\{(\w+)\}\}/g, (_, k) => {
   if (!(k in values)) throw new Error(`no value for {{${k}}}`);
@@ -203,8 +204,8 @@ const values = {
   PAGE_ENDED: escapeHtml(form.pageEnded),
   START_AGAIN: escapeHtml(form.startAgain),
   WASM: deflateRawSync(wasm, { level: 9 }).toString('base64'),
-  LOADER: here('loader.js').trim(),
-  SCRIPT: `const RURO=${JSON.stringify(config).replace(/</g, '\\u003c')};\n${here('page.js').trim()}`,
+  // One function, called with the description: the script puts nothing on `window`.
+  SCRIPT: `((RURO) => {\n${here('page.js').trim()}\n${here('loader.js').trim()}\n})(${JSON.stringify(config).replace(/</g, '\\u003c')});`,
 };
 const template = here('page.html');
 writeFileSync(outPath, fill(template, { ...values, TOUCH_ICON: icon, SITE_HEAD: '' }));

@@ -1,7 +1,9 @@
 // What the browser does for the window: its events, the page's controls and
 // the boxes. What the window does is decided by form::WindowModel, compiled
 // to WebAssembly with the calculation: the page tells it what the user did
-// and shows what it answers.
+// and shows what it answers. build_page.mjs puts this script and loader.js
+// in one function, called with the page's description (RURO): nothing of
+// it is the window object's.
 'use strict';
 
 const $ = (id) => document.getElementById(id);
@@ -30,7 +32,7 @@ function decimalSeparator() {
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 let calc = null;  // the module's exports, once started
-let notStarted = null;  // what stopped the module, in the page's words
+let notStarted = null;  // or what stopped it, in the page's words
 let view = null;
 function bytesView() {
   if (!view || view.buffer !== calc.memory.buffer) view = new Uint8Array(calc.memory.buffer);
@@ -60,37 +62,21 @@ function answered(size) {
   return named(JSON.parse(decoder.decode(bytesView().subarray(at, at + size))));
 }
 const row = (name) => rows.get(name) ?? -1;
+// The option the user selected reaches the model before it is next asked
+// (the fields' texts it reads from the page itself).
+let selectionChanged = false;
+form1.addEventListener('change', (e) => { if (e.target.type === 'radio') selectionChanged = true; });
+function handOver() {
+  if (selectionChanged) calc.ruro_select(row((radios.find((r) => r.checked) ?? radios[0]).id));
+  selectionChanged = false;
+}
 const windowModel = {
-  select: (name) => calc.ruro_select(row(name)) === 1,
   start: () => answered(calc.ruro_start()),
-  press: (name, separator) => answered(calc.ruro_press(row(name), ...put(separator))),
+  press: (name) => answered(calc.ruro_press(row(name), ...put(decimalSeparator()))),
   tab: (name, forward) => answered(calc.ruro_tab(row(name), forward ? 1 : 0)),
   key: (name, arrow) => answered(calc.ruro_key(row(name), arrow)),
   paste: (name, replaced, inserted) => answered(calc.ruro_paste(row(name), ...put(replaced, inserted))),
 };
-
-// The option the user selected reaches the model before it is next asked
-// (the fields' texts it reads from the page itself).
-let selectionChanged = false;
-function handOver() {
-  if (selectionChanged) windowModel.select((radios.find((r) => r.checked) ?? radios[0]).id);
-  selectionChanged = false;
-}
-form1.addEventListener('change', (e) => { if (e.target.type === 'radio') selectionChanged = true; });
-
-// Asks the model once it has started (the module is compiled while the page
-// already takes input); where it could not start, `otherwise` runs instead.
-function withModel(ask, otherwise = () => {}) {
-  if (calc) {
-    handOver();
-    ask();
-  } else if (notStarted) {
-    otherwise();
-  } else {
-    ready.then(() => withModel(ask, otherwise));
-  }
-}
-const explainNotStarted = () => inform(notStarted.box);
 
 // ---- The boxes: modal, one button; Enter and Esc close; the focus returns.
 const box = $('box');
@@ -125,11 +111,9 @@ box.addEventListener('keydown', (e) => {
 
 // ---- Showing an answer, each text from its first character.
 function show(answer) {
-  for (const [name, text] of answer.writes) {
-    const control = $(name);
-    control.value = text;
-    control.scrollLeft = 0;
-  }
+  for (const [name, text] of answer.writes) $(name).value = text;
+  // After all the writes: the page is laid out once, not once a field.
+  for (const [name] of answer.writes) $(name).scrollLeft = 0;
   if (answer.select) $(answer.select).checked = true;
   if (answer.focus) {
     $(answer.focus).focus();
@@ -155,9 +139,13 @@ $('startAgain').addEventListener('click', () => {
   show(windowModel.start());
 });
 
+// Where the calculation could not start, every command says why.
 for (const button of form1.querySelectorAll('button.command')) {
-  button.addEventListener('click', () =>
-    withModel(() => show(windowModel.press(button.id, decimalSeparator())), explainNotStarted));
+  button.addEventListener('click', () => {
+    if (!calc) return inform(notStarted.box);
+    handOver();
+    show(windowModel.press(button.id));
+  });
 }
 
 // ---- The focus ring shows on whatever the keyboard reached, whoever moved
@@ -185,15 +173,9 @@ function letTheBrowserMoveOn() {
 }
 const controlOf = (element) => (element && form1.contains(element) ? element.dataset.for ?? element.id : '');
 document.addEventListener('keydown', (e) => {
-  if (keyOf(e) !== 'Tab' || e.altKey || e.ctrlKey || e.metaKey || box.open || form1.hidden || notStarted) return;
-  const from = controlOf(document.activeElement);
-  if (!calc) {
-    e.preventDefault();
-    withModel(() => show(windowModel.tab(from, !e.shiftKey)));
-    return;
-  }
+  if (keyOf(e) !== 'Tab' || e.altKey || e.ctrlKey || e.metaKey || box.open || form1.hidden || !calc) return;
   handOver();
-  const answer = windowModel.tab(from, !e.shiftKey);
+  const answer = windowModel.tab(controlOf(document.activeElement), !e.shiftKey);
   if (answer.leave) {
     letTheBrowserMoveOn();
     return;
@@ -203,25 +185,26 @@ document.addEventListener('keydown', (e) => {
 });
 
 // ---- The arrow keys in the option group, as the window has them (a browser
-// would wrap round at the group's ends).
-const arrows = { ArrowUp: 0, ArrowDown: 1, ArrowLeft: 2, ArrowRight: 3 };
+// would wrap round at the group's ends); the model numbers them.
 for (const radio of radios) {
   radio.addEventListener('keydown', (e) => {
-    const arrow = arrows[keyOf(e)];
-    if (arrow === undefined || e.altKey || e.ctrlKey || e.metaKey || e.shiftKey || notStarted) return;
+    const arrow = RURO.arrowKeys[keyOf(e)];
+    if (arrow === undefined || e.altKey || e.ctrlKey || e.metaKey || e.shiftKey || !calc) return;
     e.preventDefault();
-    withModel(() => show(windowModel.key(radio.id, arrow)));
+    handOver();
+    show(windowModel.key(radio.id, arrow));
   });
 }
 
 // ---- Text arriving in one piece (a paste, a drop, a keyboard's suggestion,
-// dictation, or a key's one character): the model takes it or refuses it
-// with its box, the field staying exactly as it was. It decides from the
-// field's text, the selection the text replaces and the text, which the page
-// hands over from its start in pieces twice as long each time: a text whose
-// start is refused is refused, so for one of megabytes the model reads only
-// a little more than it needs. What the browser leaves out of a line (its
-// breaks) the model leaves out too.
+// dictation, or a key's one character), which every browser announces by a
+// cancellable `beforeinput`: the model takes it or refuses it with its box,
+// the field staying exactly as it was. It decides from the field's text, the
+// selection the text replaces and the text, which the page hands over from
+// its start in pieces twice as long each time: a text whose start is refused
+// is refused, so for one of megabytes the model reads only a little more than
+// it needs. What the browser leaves out of a line (its breaks) the model
+// leaves out too.
 const isHighSurrogate = (unit) => (unit & 0xfc00) === 0xd800;
 function pasteAnswer(name, replaced, text) {
   for (let end = Math.min(text.length, 4096); ; end = Math.min(text.length, 2 * end)) {
@@ -232,44 +215,27 @@ function pasteAnswer(name, replaced, text) {
 }
 const isField = (e) => e instanceof HTMLInputElement && e.type === 'text' && rows.has(e.id);
 const selected = (field) => field.value.slice(field.selectionStart ?? 0, field.selectionEnd ?? 0);
-// `typed`: a key's or an input method's text, which a page that cannot
-// calculate still takes (there is nothing to judge it with).
-function judgePaste(e, field, text, replaced, typed = false) {
-  if (calc) {
-    handOver();
-    const answer = pasteAnswer(field.id, replaced, text);
-    if (!answer.box) return;
-    e.preventDefault();
-    show(answer);
-    return;
-  }
-  if (notStarted && typed) return;
-  // Before the model has started the text waits for it, and then goes where
-  // the selection is; where it cannot start, the page says why.
-  e.preventDefault();
-  const insert = () => field.setRangeText(text.replace(/[\r\n]+/g, ''), field.selectionStart ?? field.value.length,
-    field.selectionEnd ?? field.value.length, 'end');
-  withModel(() => {
-    const answer = pasteAnswer(field.id, selected(field), text);
-    if (answer.box) show(answer);
-    else insert();
-  }, typed ? insert : explainNotStarted);
-}
-form1.addEventListener('paste', (e) => {
-  if (isField(e.target)) judgePaste(e, e.target, e.clipboardData?.getData('text/plain') ?? '', selected(e.target));
-});
-form1.addEventListener('drop', (e) => {
-  if (isField(e.target)) judgePaste(e, e.target, e.dataTransfer?.getData('text/plain') ?? '', '');
-});
 // Every insertion of text the page may still refuse: typed, replaced (a
 // suggestion), pasted, dropped, yanked, or composed where the browser lets
-// it be cancelled.
+// it be cancelled. A page that cannot calculate still takes a key's or an
+// input method's text (there is nothing to judge it with) and says why it
+// takes no other.
 const inserting = /^insert(Text|ReplacementText|CompositionText|From)/;
 const typing = /^insert(Text|CompositionText)$/;
 form1.addEventListener('beforeinput', (e) => {
-  if (!isField(e.target) || !e.cancelable || !inserting.test(e.inputType)) return;
+  const field = e.target;
+  if (!isField(field) || !e.cancelable || !inserting.test(e.inputType) || (!calc && typing.test(e.inputType))) return;
+  if (!calc) {
+    e.preventDefault();
+    inform(notStarted.box);
+    return;
+  }
+  handOver();
   const text = e.data ?? e.dataTransfer?.getData('text/plain') ?? '';
-  judgePaste(e, e.target, text, e.inputType === 'insertFromDrop' ? '' : selected(e.target), typing.test(e.inputType));
+  const answer = pasteAnswer(field.id, e.inputType === 'insertFromDrop' ? '' : selected(field), text);
+  if (!answer.box) return;
+  e.preventDefault();
+  show(answer);
 });
 
 // ---- The diameter list: an editable combobox with its own list of every
@@ -342,22 +308,17 @@ for (const combo of form1.querySelectorAll('[role="combobox"]')) {
   entries.forEach((entry, i) => entry.addEventListener('click', () => pick(i)));
 }
 
-// ---- Start: the model's start state (from the page's description) while
-// the module is compiled; where it cannot be started, the page says so.
+// ---- Start: the model's start state (from the page's description), then
+// the calculation, started before the window takes its first event
+// (loader.js); where it cannot start, the page says why. The two User Timing
+// marks are bench/web_page.mjs's, which times the start by them.
 show(named(RURO.start));
 performance.mark('ruro-input');
-const ready = calculationLoading.then(async (module) => {
-  const { exports } = await WebAssembly.instantiate(module, { page: { field_text: fieldText } });
-  exports._initialize();
+calculation({ page: { field_text: fieldText } }).then((exports) => {
   calc = exports;
-}).then(() => {
-  handOver();
   performance.mark('ruro-ready');
-  document.documentElement.dataset.ready = 'true';
 }, (failure) => {
-  notStarted = RURO.notStarted[failure?.cause] ?? RURO.notStarted.damaged;
+  notStarted = RURO.notStarted[failure.cause] ?? RURO.notStarted.damaged;
   $('notStarted').textContent = notStarted.line;
   $('notStarted').hidden = false;
-  document.documentElement.dataset.ready = 'failed';
 });
-window.rurorovirora = { model: windowModel, decimalSeparator, memoryBytes: () => calc?.memory.buffer.byteLength ?? 0 };

@@ -60,7 +60,7 @@ TEST(Texts, APageThatCannotStartNamesEachCauseInItsOwnWords) {
     const std::pair<std::string_view, std::string_view> named[] = {{"unpacking", "DecompressionStream"},
                                                                    {"webassembly", "WebAssembly"},
                                                                    {"damaged", "dañados"},
-                                                                   {"refused", "data:"}};
+                                                                   {"memory", "memoria"}};
     ASSERT_EQ(std::size(form::kPageNotStarted), std::size(named));
     std::set<std::string_view> texts;
     for (std::size_t i = 0; i < std::size(named); ++i) {

@@ -11,7 +11,7 @@ import { tmpdir } from 'node:os';
 import { extname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, describe, test } from 'node:test';
-import { engine, lacks, launch, openPage } from '../../tools/browser.mjs';
+import { engine, lacks, launch, openPage, servedPage, started } from '../../tools/browser.mjs';
 
 const siteDir = process.env.RURO_SITE;
 const version = process.env.RURO_VERSION;
@@ -38,7 +38,9 @@ const server = createServer((request, response) => {
     return;
   }
   response.writeHead(200, { 'Content-Type': types[extname(name)], 'Cache-Control': 'no-cache' });
-  response.end(readFileSync(join(host.root, name)));
+  const file = readFileSync(join(host.root, name));
+  // The page as the driver needs it to see the page's errors.
+  response.end(name.endsWith('.html') ? servedPage(file.toString('utf8')) : file);
 });
 let origin;
 let browser;
@@ -113,7 +115,7 @@ describe(`the site in ${engine}`, () => {
   test('after one visit the service worker controls the page and keeps it', async () => {
     const response = await page.goto(origin);
     if (!lacks.responses) assert.equal(response.status(), 200);
-    await page.waitForSelector('html[data-ready="true"]');
+    await started(page);
     await settled(page, cacheOf(siteDir));
     const kept = await page.evaluate(async (name) => (await (await caches.open(name)).keys())
       .map((r) => new URL(r.url).pathname.slice(1)).sort(), cacheOf(siteDir));
@@ -216,7 +218,7 @@ describe(`the site in ${engine}`, () => {
         // With the host down only the service worker can answer.
         if (!lacks.responses) assert.ok(response.fromServiceWorker(), 'not answered by the service worker');
         assert.equal(await page.evaluate(() => navigator.serviceWorker.controller !== null), true, 'no service worker');
-        await page.waitForSelector('html[data-ready="true"]');
+        await started(page);
         assert.equal(await page.$eval('#Form1', (e) => !e.hidden && e.getBoundingClientRect().height > 0), true);
         assert.deepEqual(await calculateWorkedExample(page), workedResults);
         assert.equal(await page.$eval('meta[name="rurorovirora-version"]', (e) => e.content), version);
@@ -238,12 +240,12 @@ describe(`the site in ${engine}`, () => {
     // The next visit still opens at once from the old cache, and the browser
     // finds the new worker, which takes over and removes the old cache.
     await page.goto(origin);
-    await page.waitForSelector('html[data-ready="true"]');
+    await started(page);
     await settled(page, newCache);
     const cdp = await setOffline(page, true);
     try {
       await page.reload();
-      await page.waitForSelector('html[data-ready="true"]');
+      await started(page);
       assert.equal(await page.$eval('meta[name="rurorovirora-version"]', (e) => e.content), otherVersion);
       assert.deepEqual(await calculateWorkedExample(page), workedResults);
     } finally {
