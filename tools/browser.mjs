@@ -279,10 +279,13 @@ class WebKitPage {
   }
 
   // The next page is in a new tab, whose session storage is empty: the one
-  // tab here forgets the last page's.
+  // tab here empties the file pages' (they share one origin) once the last
+  // page has left it, and waits on an empty file page.
   async reset() {
-    await this.driver.executeScript('try { sessionStorage.clear(); } catch {}').catch(() => {});
-    await this.driver.get('about:blank');
+    const blank = join(this.folder, 'blank.html');
+    writeFileSync(blank, '');
+    await this.driver.get(pathToFileURL(blank).href);
+    await this.driver.executeScript('sessionStorage.clear();');
     this.preload = [];
     this.errors = null;
   }
