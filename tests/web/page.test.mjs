@@ -284,10 +284,10 @@ describe('the same tab loading the page again', () => {
     await Promise.all([other.close(), browser.uninstallExtension(id)]);
     return back;
   }
-  // The page's process ends a second after the last key with no event, as
-  // when the system ends it; the tab loads the page again.
+  // The page's process ends half a second after the last key, with no
+  // event, as when the system ends it; the tab loads the page again.
   async function crash(page) {
-    await new Promise((resolve) => setTimeout(resolve, 1000));
+    await new Promise((resolve) => setTimeout(resolve, 500));
     const session = await page.createCDPSession();
     await new Promise((resolve) => {
       page.once('error', resolve);
