@@ -1,7 +1,8 @@
 // The calculator page in the engine RURO_ENGINE names (tools/browser.mjs): the
-// same display texts as the native calculation, the commands, the boxes, the
-// keyboard with real key events, the narrow layout, the printed sheet, no
-// network, no accessibility violations, and the screenshots.
+// same display texts as the native calculation, the commands, the boxes, what
+// the same tab shows again, the keyboard with real key events, the narrow
+// layout, the printed sheet, no network, no accessibility violations, and the
+// screenshots.
 
 import assert from 'node:assert/strict';
 import { readFileSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
