@@ -20,6 +20,8 @@ export default [
     rules: { 'no-unused-vars': ['error', { varsIgnorePattern: '^calculation$' }] },
   },
   { files: ['web/sw.js'], languageOptions: { sourceType: 'script', globals: globals.serviceworker } },
+  // The extension that discards a tab for the page's test.
+  { files: ['tests/web/discard/*.js'], languageOptions: { sourceType: 'script', globals: { ...globals.serviceworker, ...globals.webextensions } } },
   { files: ['**/*.mjs'], languageOptions: { globals: globals.node } },
   // Tests and benchmarks hand functions to page.evaluate, which run in the
   // page: its globals and the accessibility checker the tests load into it.

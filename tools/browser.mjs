@@ -41,6 +41,8 @@ export const lacks = {
   insertText: only(['chromium', 'webkit'], 'puppeteer over WebDriver BiDi types one character at a time, and Firefox\'s ' +
     'execCommand("insertText") fires no beforeinput: nothing gives a text in one piece as an input method does'),
   responses: only(['chromium'], 'only Chromium tells whether the service worker gave a navigation\'s response'),
+  extensions: only(['chromium'], 'only Chromium loads an extension through its driver (one that discards a tab)'),
+  tabs: only(['chromium', 'firefox'], 'the WebKit driver drives one tab, its pages one after the other'),
 };
 
 export function pageUrl(path = process.env.RURO_PAGE) {
@@ -48,8 +50,9 @@ export function pageUrl(path = process.env.RURO_PAGE) {
   return pathToFileURL(path).href;
 }
 
-// A fresh browser with its own profile, removed again on close.
-export async function launch() {
+// A fresh browser with its own profile, removed again on close; in
+// Chromium, one that takes unpacked extensions (installExtension) if asked.
+export async function launch({ extensions = false } = {}) {
   if (engine === 'webkit') return launchWebKit();
   const profile = mkdtempSync(join(tmpdir(), `ruro-${engine}-`));
   const browser = engine === 'firefox'
@@ -63,6 +66,7 @@ export async function launch() {
       args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
         '--disable-component-update', '--disable-sync', '--disable-dev-shm-usage', `--lang=${language}`,
         `--user-data-dir=${profile}`],
+      ...(extensions ? { pipe: true, enableExtensions: true } : {}),
     });
   const close = browser.close.bind(browser);
   browser.close = async () => {
@@ -274,8 +278,14 @@ class WebKitPage {
     };
   }
 
+  // The next page is in a new tab, whose session storage is empty: the one
+  // tab here empties the file pages' (they share one origin) once the last
+  // page has left it, and waits on an empty file page.
   async reset() {
-    await this.driver.get('about:blank');
+    const blank = join(this.folder, 'blank.html');
+    writeFileSync(blank, '');
+    await this.driver.get(pathToFileURL(blank).href);
+    await this.driver.executeScript('sessionStorage.clear();');
     this.preload = [];
     this.errors = null;
   }

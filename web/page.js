@@ -308,11 +308,54 @@ for (const combo of form1.querySelectorAll('[role="combobox"]')) {
   entries.forEach((entry, i) => entry.addEventListener('click', () => pick(i)));
 }
 
-// ---- Start: the model's start state (from the page's description), then
-// the calculation, started before the window takes its first event
-// (loader.js); where it cannot start, the page says why. The two User Timing
-// marks are bench/web_page.mjs's, which times the start by them.
+// ---- What the tab shows (the fields' and the list's texts, the selected
+// system) is kept in the tab's own session storage, so that the same tab
+// shows it again when it loads the page again: after the browser discarded
+// the tab or the system ended it for its memory, and after a reload. A tab
+// taken back for its memory hears nothing after it was hidden: the state is
+// written when the page is hidden or left, and soon after every event that
+// may change it (once for a run of keys, a field may hold megabytes). It
+// goes with the tab; after Salir nothing is kept. Where the storage cannot
+// be used, nothing is.
+const keptKey = 'rurorovirora';
+const fields = [...form1.querySelectorAll('input[type="text"]')];
+let keeping = 0;
+function keep() {
+  clearTimeout(keeping);
+  keeping = 0;
+  try {
+    sessionStorage.removeItem(keptKey);  // a state that cannot be written is not left outdated
+    if (!form1.hidden) {
+      const texts = Object.fromEntries(fields.map((f) => [f.id, f.value]));
+      sessionStorage.setItem(keptKey, JSON.stringify({ option: radios.find((r) => r.checked)?.id, texts }));
+    }
+  } catch { /* not kept */ }
+}
+for (const type of ['input', 'click', 'keydown']) document.addEventListener(type, () => { keeping ||= setTimeout(keep, 200); }, true);
+document.addEventListener('visibilitychange', () => { if (document.hidden) keep(); });
+addEventListener('pagehide', keep);
+// Put back as the user made it: the texts as written, the option as a click
+// chooses it, so the model hears of it as of the user's choice.
+function restore() {
+  let kept = null;
+  try {
+    kept = JSON.parse(sessionStorage.getItem(keptKey));
+  } catch { /* nothing kept */ }
+  const option = radios.find((r) => r.id === kept?.option);
+  if (!option || !fields.every((f) => typeof kept.texts?.[f.id] === 'string')) return;
+  show({ writes: fields.map((f) => [f.id, kept.texts[f.id]]) });
+  if (option.checked) return;
+  option.click();
+  option.focus();
+}
+
+// ---- Start: the model's start state (from the page's description) and
+// what the tab kept, then the calculation, started before the window takes
+// its first event (loader.js); where it cannot start, the page says why. The
+// two User Timing marks are bench/web_page.mjs's, which times the start by
+// them.
 show(named(RURO.start));
+restore();
 performance.mark('ruro-input');
 calculation({ page: { field_text: fieldText } }).then((exports) => {
   calc = exports;

@@ -1,7 +1,8 @@
 // The calculator page in the engine RURO_ENGINE names (tools/browser.mjs): the
-// same display texts as the native calculation, the commands, the boxes, the
-// keyboard with real key events, the narrow layout, the printed sheet, no
-// network, no accessibility violations, and the screenshots.
+// same display texts as the native calculation, the commands, the boxes, what
+// the same tab shows again, the keyboard with real key events, the narrow
+// layout, the printed sheet, no network, no accessibility violations, and the
+// screenshots.
 
 import assert from 'node:assert/strict';
 import { readFileSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
@@ -10,9 +11,9 @@ import { inflateSync } from 'node:zlib';
 import { createRequire } from 'node:module';
 import { dirname, join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
-import { decodePng, engine, lacks, launch, load, openPage, pageUrl, versionOf } from '../../tools/browser.mjs';
+import { decodePng, engine, lacks, launch, load, openPage, pageUrl, started, versionOf } from '../../tools/browser.mjs';
 import { plantation } from './cases.mjs';
-import { pathToFileURL } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const pagePath = process.env.RURO_PAGE;
 // The page's description and the tests' view of the window (names, boxes, the paste limit).
@@ -26,7 +27,7 @@ const button = (command) => Object.keys(form.commands).find((name) => form.comma
 
 let browser;
 before(async () => {
-  browser = await launch();
+  browser = await launch({ extensions: true });  // in Chromium, for a tab discarded by an extension
   console.log(`engine: ${await versionOf(browser)}`);
 });
 after(async () => { await browser?.close(); });
@@ -245,6 +246,85 @@ describe('the window', () => {
     assert.equal(await page.$eval('#Option1', (e) => e.checked), true);
     assert.equal(await focused(page), 'Option1');
     await page.close();
+  });
+});
+
+// What the tab shows, kept for the same tab. Where it is to be kept, the user
+// calculated, then typed one more text (the distance, which the rectangular
+// system leaves out); where the start state is expected, chose a system.
+describe('the same tab loading the page again', () => {
+  const typed = plantation('rectangular_typed_diameter');
+  const option = form.options[typed.system];
+  const texts = [...inputs, ...results];
+  const shown = async (page) => [...await values(page, texts), await page.$eval('[name="system"]:checked', (e) => e.id)];
+  const start = [...texts.map((id) => form.controls.find((c) => c.name === id).caption), 'Option1'];
+  async function calculate(page) {
+    await page.click(`label:has(#${option})`);
+    for (const what of ['hectares', 'length', 'width']) await typeInto(page, form.inputFields[what], typed[what]);
+    await typeInto(page, 'Combo1', typed.diameter);
+    await page.click(`#${button('calculate')}`);
+    assert.deepEqual(await values(page, results), typed.results);
+    await typeInto(page, form.inputFields.distance, '7');
+  }
+  async function reload(page) {
+    await page.reload();
+    await started(page);
+    return page;
+  }
+  // Discarded in the background by the browser's own means (a small
+  // extension, tests/web/discard), then shown again.
+  async function discard() {
+    const id = await browser.installExtension(fileURLToPath(new URL('discard', import.meta.url)));
+    const worker = await (await browser.waitForTarget((t) => t.type() === 'service_worker' && t.url().includes(id))).worker();
+    const other = await browser.newPage();
+    await other.bringToFront();
+    assert.equal(await worker.evaluate((url) => self.discardAndShow(url), pageUrl()), true, 'discarded');
+    const back = await (await browser.waitForTarget((t) => t.type() === 'page' && t.url() === pageUrl())).page();
+    await started(back);
+    assert.equal(await back.evaluate(() => document.wasDiscarded), true);
+    await Promise.all([other.close(), browser.uninstallExtension(id)]);
+    return back;
+  }
+  // The page's process ends half a second after the last key, with no
+  // event, as when the system ends it; the tab loads the page again.
+  async function crash(page) {
+    await new Promise((resolve) => setTimeout(resolve, 500));
+    const session = await page.createCDPSession();
+    await new Promise((resolve) => {
+      page.once('error', resolve);
+      session.send('Page.crash').catch(() => {});
+    });
+    return reload(page);
+  }
+  const rows = [
+    { name: 'a reload shows the texts, the system and the results again; Calcular uses that system', back: reload, kept: true },
+    { name: 'a tab the browser discarded shows them again', skip: lacks.extensions, back: discard, kept: true },
+    { name: 'a tab whose page ended without an event shows them again', skip: lacks.devtools, back: crash, kept: true },
+    { name: 'after Reset, a reload shows what Reset left', leave: (page) => page.click('#Command3'), back: reload, kept: true },
+    { name: 'after Salir, a reload shows the start state', history: true, leave: (page) => page.click('#Command1'), back: reload },
+    { name: 'another tab shows the start state', skip: lacks.tabs, back: () => ready() },
+    { name: 'a session storage that cannot be used: the start state, no error', back: reload,
+      prepare: () => Object.defineProperty(window, 'sessionStorage', { get: () => { throw new DOMException('no', 'SecurityError'); } }) },
+    { name: 'a kept state the page cannot read: the start state', back: reload, prepare: () => {
+      if (location.protocol === 'file:') sessionStorage.setItem('rurorovirora', '{"option":"Option2","texts":{"Text1":"5"}}');
+    } },
+  ];
+  for (const { name, skip, history, prepare, leave, back, kept } of rows) test(name, { skip }, async () => {
+    const page = await openPage(browser);
+    if (prepare) await page.evaluateOnNewDocument(prepare);
+    if (history) await page.goto('data:text/html,<title>before</title>');  // Salir then leaves the tab open
+    await load(page);
+    await (kept ? calculate(page) : page.click(`label:has(#${option})`));
+    await leave?.(page);
+    const expected = kept ? await shown(page) : start;
+    const again = await back(page);
+    assert.deepEqual(await shown(again), expected);
+    assert.deepEqual(again.errors ?? page.errors, []);  // a page back from a discard keeps no log
+    if (kept && !leave) {
+      await again.click(`#${button('calculate')}`);
+      assert.deepEqual(await values(again, results), typed.results);
+    }
+    for (const p of new Set([page, again])) if (!p.isClosed?.()) await p.close();
   });
 });
 
