@@ -124,6 +124,18 @@ read_field() { # control name
   [ "$shown" = "$mark" ] || printf '%s\n' "$shown"
 }
 
+# Fails unless the field shows EXPECTED. Read up to three times: on a loaded
+# machine the window may still be writing, or the copy reach the clipboard
+# after read_field stopped waiting.
+expect_field() { # control expected
+  local shown
+  for _ in 1 2 3; do
+    shown=$(read_field "$1")
+    [ "$shown" = "$2" ] && return 0
+  done
+  drive_fail "$1 shows '$shown', expected '$2'"
+}
+
 # Replaces the text of the field that has the focus.
 type_text() {
   xdotool key --clearmodifiers ctrl+a

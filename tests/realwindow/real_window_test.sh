@@ -39,9 +39,8 @@ click_control "$(button_of calculate)"
 
 mapfile -t results < <(jq -r '.resultFields[]' "$DESCRIPTION")
 for i in 0 1 2 3 4 5; do
-  shown=$(read_field "${results[$i]}")
-  [ "$shown" = "${CASE_RESULTS[$i]}" ] || drive_fail "${results[$i]} shows '$shown', expected '${CASE_RESULTS[$i]}'"
-  echo "${results[$i]} = $shown"
+  expect_field "${results[$i]}" "${CASE_RESULTS[$i]}"
+  echo "${results[$i]} = ${CASE_RESULTS[$i]}"
 done
 
 # The paste limit, with middle-button pastes from another program's

@@ -37,11 +37,6 @@ start_xvfb 1024x768
 
 pass() { echo "ok: $*"; passed=$((passed + 1)); }
 
-expect_field() { # control expected
-  local shown
-  shown=$(read_field "$1")
-  [ "$shown" = "$2" ] || drive_fail "$1 shows '$shown', expected '$2'"
-}
 mapfile -t results < <(jq -r '.resultFields[]' "$DESCRIPTION")
 hectares=$(jq -r .inputFields.hectares "$DESCRIPTION")
 distance=$(jq -r .inputFields.distance "$DESCRIPTION")
