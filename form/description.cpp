@@ -88,7 +88,7 @@ std::string ControlJson(const ControlRow& row) {
         out += std::string(",\"pointSize\":") + size + ",\"bold\":" + (IsBold(row.type) ? "true" : "false");
     }
     out += ",\"colour\":" + ColourJson(row.textColour) + ",\"align\":" + Quoted(AlignName(row.align)) +
-           ",\"tabIndex\":" + std::to_string(row.tabIndex) + ",\"labels\":" + Quoted(row.labels);
+           ",\"labels\":" + Quoted(row.labels);
     const TwipsRect place = InWindow(row);
     out += ",\"inWindow\":[" + std::to_string(place.left) + "," + std::to_string(place.top) + "," +
            std::to_string(place.width) + "," + std::to_string(place.height) + "]";

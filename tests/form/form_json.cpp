@@ -1,8 +1,8 @@
 // Writes the tests' view of the window (build/<preset>/tests/form.json): the
 // window's description the page is built from, and what the window scripts
 // and the browser tests look up in it besides: the result and input fields,
-// the option of each system, the zero, every box by its name, the paste
-// limit and its box.
+// the option of each system, each control's tab index, the zero, every box by
+// its name, the paste limit and its box.
 //   form_json OUTPUT.json
 #include <cstdio>
 #include <string>
@@ -35,6 +35,9 @@ std::string TestMembers() {
         if (row.kind == form::Kind::Option)
             json += (json.back() == '{' ? "" : ",") +
                     Quoted(systems[static_cast<int>(form::SystemOfOption(row.name))]) + ":" + Quoted(row.name);
+    json += "},\"tabIndices\":{";
+    for (const form::ControlRow& row : form::WindowControls())
+        json += (json.back() == '{' ? "" : ",") + Quoted(row.name) + ":" + std::to_string(row.tabIndex);
     json += "},\"zero\":" + Quoted(calc::FormatNumber(0));
     json += ",\"boxes\":{\"about\":" + form::BoxJson(form::kAboutBox) + ",\"help\":" + form::BoxJson(form::kHelpBox) +
             ",\"varieties\":" + form::BoxJson(form::kVarietiesBox) + "}";

@@ -331,7 +331,7 @@ describe('the same tab loading the page again', () => {
 describe('the keyboard', () => {
   // The window's tab order: by tab index, the option group in one place.
   const chain = form.controls.filter((c) => !['frame', 'label'].includes(c.kind))
-    .sort((a, b) => a.tabIndex - b.tabIndex).map((c) => (c.kind === 'option' ? 'group' : c.name))
+    .sort((a, b) => form.tabIndices[a.name] - form.tabIndices[b.name]).map((c) => (c.kind === 'option' ? 'group' : c.name))
     .filter((name, i, all) => name !== 'group' || all.indexOf('group') === i);
 
   // Past the chain's ends the browser moves the focus on, out of the page, as
